@@ -13,5 +13,3 @@ bool LoadExtraFiles(bool) { return false; }
 bool SaveExtraFiles() { return false; }
 void GetExtraFiles(ExtraFileList*) {}
 void SetExtraFiles(ExtraFileList*) {}
-HostTag* GetLastTag() { return nullptr; }
-bool GoToTag(HostTag*) { return false; }
