@@ -86,7 +86,8 @@ class FW_API CMemFile : public CFile {
   unsigned char* m_lpBuffer;
 };
 
-// A text file: each "\n" written becomes CR LF; ReadString drops the CR.
+// A text file: each "\n" written becomes CR LF; ReadString drops the CR LF
+// (a lone LF also ends a line; a lone CR is an ordinary character).
 class FW_API CStdioFile : public CFile {
  public:
   CStdioFile();
@@ -95,4 +96,7 @@ class FW_API CStdioFile : public CFile {
   void WriteString(const char* text);
   // Next line without its line end; false at the end of the file.
   bool ReadString(CString& line);
+
+ private:
+  bool m_bText = true;   // false when opened with typeBinary: bytes pass unchanged
 };

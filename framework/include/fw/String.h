@@ -7,6 +7,9 @@
 // Copies share the characters; a change to a shared string first makes it its
 // own copy. The empty string shares one static header and allocates nothing.
 // A locked buffer (LockBuffer) is never shared: copying it copies the characters.
+// Appending grows the buffer geometrically. Any allocation failure raises
+// CMemoryException. A null const char* reads as "". GetAt and operator[]
+// outside 0..GetLength()-1 give '\0'; SetAt outside that range does nothing.
 struct CStringData {
   long nRefs;         // -1: locked; the shared empty string has its own marker
   int nDataLength;    // characters, terminator excluded

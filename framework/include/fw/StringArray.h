@@ -2,6 +2,11 @@
 #include "fw/String.h"
 
 // Ordered, growable array of CString. Growth is amortised (doubling).
+// Indexes are checked: GetAt, ElementAt, operator[], SetAt and RemoveAt with an
+// index (or range) outside the array, SetSize with a negative size and InsertAt
+// with a negative index raise CInvalidArgException and change nothing.
+// InsertAt at or past the end grows the array (new slots in between are empty).
+// Allocation failure raises CMemoryException and leaves the array as it was.
 class FW_API CStringArray {
  public:
   CStringArray();
