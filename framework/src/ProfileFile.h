@@ -1,0 +1,55 @@
+#pragma once
+// The profile store's file: an INI-style text file of sections and key=value
+// lines, read whole and written whole.
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class ProfileFile {
+ public:
+  // Reads path. A missing file reads as empty (true); false when the file
+  // exists but cannot be read, so that a writer never mistakes it for empty.
+  bool Load(const std::string& path);
+  // Replaces path by the current content: a temporary file in the same folder
+  // is written and flushed, then moved over path in one step.
+  bool Save(const std::string& path) const;
+
+  // The value of section/key; false when absent.
+  bool Get(const std::string& section, const std::string& key, std::string& value) const;
+  // Sets section/key to value (adding the section and key as needed); false when unchanged.
+  bool Set(const std::string& section, const std::string& key, const std::string& value);
+  // Removes a key, or a whole section; false when there was nothing to remove.
+  bool RemoveKey(const std::string& section, const std::string& key);
+  bool RemoveSection(const std::string& section);
+
+  // The file's text, and the content parsed from such a text.
+  std::string Serialize() const;
+  void Parse(const std::string& text);
+
+ private:
+  struct Line {
+    bool isValue;        // key=value; otherwise a comment kept as written
+    std::string key;     // decoded
+    std::string text;    // value (decoded) or the comment line
+  };
+  struct Section {
+    std::string name;    // decoded
+    std::vector<Line> lines;
+  };
+  Section* FindSection(const std::string& name);
+  const Section* FindSection(const std::string& name) const;
+
+  std::vector<Line> m_preamble;   // comment lines before the first section
+  std::vector<Section> m_sections;
+};
+
+// Escapes for what a line cannot hold as it is (see ProfileFile.cpp).
+std::string EncodeProfileValue(const std::string& value);
+std::string EncodeProfileKey(const std::string& key);
+std::string EncodeProfileSection(const std::string& section);
+std::string DecodeProfileText(const std::string& text);
+// Case-insensitive comparison of section and key names (ASCII letters).
+bool ProfileNamesEqual(const std::string& a, const std::string& b);
+
+}  // namespace fw
