@@ -1,0 +1,65 @@
+#pragma once
+// The host's own extra-files lists, in the 32-bit layout it shares with the
+// module: the module empties and refills these lists (freeing the host's
+// blocks, allocating blocks the host frees), so both sides take blocks from
+// the C runtime's heap with malloc and give them back with free.
+#include <cstdint>
+#include <vector>
+#include "fw/String.h"
+
+struct HostExtraFileNode {
+  HostExtraFileNode* next;
+  HostExtraFileNode* prev;
+  CString name;
+  unsigned char flags;   // bit 0: add to workspace, bit 1: second flag; others carry nothing
+  unsigned char unused[3];
+};
+
+// A block: a link word to the block allocated before it, then the node slots.
+struct HostExtraFileBlock {
+  HostExtraFileBlock* link;
+  HostExtraFileNode* slot(int index) { return reinterpret_cast<HostExtraFileNode*>(this + 1) + index; }
+};
+
+struct HostExtraFileList {
+  HostExtraFileNode* head;
+  HostExtraFileNode* tail;
+  std::uint32_t count;
+  HostExtraFileBlock* blockChain;
+  HostExtraFileNode* freeChain;
+  std::int32_t nodesPerBlock;
+};
+
+static_assert(sizeof(HostExtraFileNode) == 16, "a node is four 32-bit words");
+static_assert(sizeof(HostExtraFileList) == 24, "a list is six 32-bit words");
+
+struct HostExtraFileEntry {
+  CString name;
+  unsigned char flags;   // the whole flags byte as the node holds it
+};
+
+// A host list that owns its nodes and blocks; the module may empty and refill
+// it through the operation table in between (raw() is what crosses).
+class HostExtraFiles {
+ public:
+  explicit HostExtraFiles(std::int32_t nodesPerBlock = 10);
+  ~HostExtraFiles() { Clear(); }
+  HostExtraFiles(const HostExtraFiles&) = delete;
+  HostExtraFiles& operator=(const HostExtraFiles&) = delete;
+
+  // Appends an entry holding a copy of name and the whole flags byte.
+  HostExtraFileNode* Add(const CString& name, unsigned char flags);
+  void Fill(const std::vector<HostExtraFileEntry>& entries);
+  // The entries from head along next.
+  std::vector<HostExtraFileEntry> Entries() const;
+  // Releases every name and frees every block; nodesPerBlock stays.
+  void Clear();
+  // Blocks along blockChain, newest first.
+  std::vector<HostExtraFileBlock*> Blocks() const;
+
+  HostExtraFileList* raw() { return &m_list; }
+  const HostExtraFileList& list() const { return m_list; }
+
+ private:
+  HostExtraFileList m_list;
+};

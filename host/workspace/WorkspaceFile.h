@@ -1,0 +1,38 @@
+#pragma once
+// A file of the host's workspace: a name and two flags, reached by the module
+// through its table of __stdcall operations (positions 1, 6 and 8).
+#include "fw/String.h"
+
+class WorkspaceCallLog;
+
+#define HOST_WORKSPACE_CALL __stdcall
+
+class WorkspaceFile final {
+ public:
+  WorkspaceFile(const CString& name, WorkspaceCallLog* log) : m_name(name), m_log(log) {}
+
+  virtual void HOST_WORKSPACE_CALL Reserved0() {}
+  virtual bool HOST_WORKSPACE_CALL GetFirstFlag();              // 1
+  virtual void HOST_WORKSPACE_CALL Reserved2() {}
+  virtual void HOST_WORKSPACE_CALL Reserved3() {}
+  virtual void HOST_WORKSPACE_CALL Reserved4() {}
+  virtual void HOST_WORKSPACE_CALL Reserved5() {}
+  virtual void HOST_WORKSPACE_CALL SetFirstFlag(bool value);    // 6
+  virtual void HOST_WORKSPACE_CALL Reserved7() {}
+  virtual void HOST_WORKSPACE_CALL SetSecondFlag(bool value);   // 8
+
+  const CString& name() const { return m_name; }
+  bool firstFlag() const { return m_firstFlag; }
+  bool secondFlag() const { return m_secondFlag; }
+  // Sets the flags without logging (test and host set-up).
+  void SetFlags(bool first, bool second) {
+    m_firstFlag = first;
+    m_secondFlag = second;
+  }
+
+ private:
+  CString m_name;
+  WorkspaceCallLog* m_log;
+  bool m_firstFlag = false;
+  bool m_secondFlag = false;
+};
