@@ -1,0 +1,4 @@
+#include "dialogs/DialogState.h"
+
+FileDialogState g_fileDialog;
+TagDialogState g_tagDialog;
