@@ -1,0 +1,52 @@
+#include "host/ide/IdeDocument.h"
+
+#include "host/ide/IdeIdentifiers.h"
+#include "host/ide/ReferenceIde.h"
+
+namespace {
+
+// "Document 2" has "Selection 2".
+std::string SelectionName(const std::string& documentName) {
+  size_t space = documentName.find(' ');
+  return "Selection" + (space == std::string::npos ? std::string() : documentName.substr(space));
+}
+
+}  // namespace
+
+IdeTextDocumentFace::IdeTextDocumentFace(IdeDocument& owner, const char* name, const IID& iid)
+    : IdeFace(owner, name, iid), m_document(owner) {}
+
+HRESULT STDMETHODCALLTYPE IdeTextDocumentFace::SetActive(VARIANT_BOOL active) {
+  HRESULT hook = Record(18, std::to_string(active));
+  if (hook != S_OK) return hook;
+  if (active != VARIANT_FALSE) m_document.Ide().SetActiveDocument(&m_document);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE IdeTextDocumentFace::GetSelection(IDispatch** selection) {
+  HRESULT hook = Record(36, "out");
+  if (hook != S_OK) return hook;
+  if (!selection) return E_POINTER;
+  *selection = m_document.Selection().NewReference();
+  return S_OK;
+}
+
+IdeDocument::IdeDocument(ReferenceIde& ide, std::string name, std::wstring fileName,
+                         std::vector<std::wstring> lines)
+    : IdeObject(ide.Log(), ide.Configuration(), name),
+      m_ide(ide),
+      m_fileName(std::move(fileName)),
+      m_lines(std::move(lines)),
+      m_dispatch(*this, "IDispatch", IID_IDispatch),
+      m_generic(*this, "IGenericDocument", hostide::IID_GenericDocument),
+      m_genericAlternate(*this, "IGenericDocument(alternate)", hostide::IID_GenericDocumentAlternate),
+      m_text(*this, "ITextDocument", hostide::IID_TextDocument),
+      m_textAlternate(*this, "ITextDocument(alternate)", hostide::IID_TextDocumentAlternate),
+      m_selection(ide.Log(), ide.Configuration(), SelectionName(name), *this) {
+  if (m_lines.empty()) m_lines.emplace_back();
+  AddFace(m_dispatch);
+  AddFace(m_generic);
+  AddFace(m_genericAlternate);
+  AddFace(m_text);
+  AddFace(m_textAlternate);
+}

@@ -1,0 +1,78 @@
+#include "host/ide/ReferenceIde.h"
+
+#include <oleauto.h>
+
+IdeApplicationFace::IdeApplicationFace(ReferenceIde& owner)
+    : IdeFace(owner, "IdeApplication", IID_IDispatch), m_ide(owner) {}
+
+HRESULT STDMETHODCALLTYPE IdeApplicationFace::GetDocuments(IDispatch** documents) {
+  HRESULT hook = Record(26, "out");
+  if (hook != S_OK) return hook;
+  if (!documents) return E_POINTER;
+  if (!m_ide.Configuration().documentsAvailable) {
+    *documents = nullptr;
+    return E_FAIL;
+  }
+  *documents = m_ide.Documents().NewReference();
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE IdeApplicationFace::SetActive(VARIANT_BOOL active) {
+  HRESULT hook = Record(38, std::to_string(active));
+  if (hook != S_OK) return hook;
+  m_ide.Activate(active != VARIANT_FALSE);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE IdeApplicationFace::ExecuteCommand(BSTR command) {
+  HRESULT hook = Record(43, DescribeString(command));
+  if (hook != S_OK) return hook;
+  std::wstring name = command ? std::wstring(command, SysStringLen(command)) : std::wstring();
+  return m_ide.Execute(name) ? S_OK : E_INVALIDARG;
+}
+
+// The application is its own object with one face, the one handed out.
+ReferenceIde::ReferenceIde()
+    : IdeObject(m_log, m_configuration, "Application"), m_application(*this) {
+  AddFace(m_application);
+  m_documents = std::make_unique<IdeDocuments>(*this);
+}
+
+ReferenceIde::~ReferenceIde() = default;
+
+std::wstring ReferenceIde::ActiveFileName() const {
+  return m_activeDocument ? m_activeDocument->FileName() : std::wstring();
+}
+
+std::vector<std::wstring> ReferenceIde::ActiveLines() const {
+  return m_activeDocument ? m_activeDocument->Lines() : std::vector<std::wstring>();
+}
+
+int ReferenceIde::CaretLine() const {
+  return m_activeDocument ? m_activeDocument->Selection().Caret().line : 0;
+}
+
+bool ReferenceIde::Execute(const std::wstring& command) {
+  if (command == L"WindowScrollToCenter") {
+    m_centreRequested = true;
+    m_centreLine = CaretLine();
+    return true;
+  }
+  return false;
+}
+
+void ReferenceIde::Activate(bool active) {
+  m_active = active;
+  if (active && m_mainWindow) {
+    SetForegroundWindow(m_mainWindow);
+    SetActiveWindow(m_mainWindow);
+  }
+}
+
+long ReferenceIde::LiveObjectReferences() const {
+  long total = m_documents->LiveReferences();
+  for (const std::unique_ptr<IdeDocument>& document : m_documents->All()) {
+    total += document->LiveReferences() + document->Selection().LiveReferences();
+  }
+  return total;
+}
