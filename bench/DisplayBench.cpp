@@ -1,0 +1,178 @@
+// Display requests: LVM_GETITEMTEXTA for every cell of an owner-data list
+// view whose text comes from the module's list control (attached by the
+// module's init entry, answering from the host's objects) against the same
+// list view in the same kind of dialog answered by a constant (the floor).
+// Floor and module sweeps alternate within each run.
+#include <commctrl.h>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "bench/BenchDialog.h"
+#include "bench/ConstantListCtrl.h"
+#include "bench/Groups.h"
+#include "bench/ModuleSession.h"
+#include "host/objects/FileEntry.h"
+#include "host/objects/TagEntry.h"
+
+namespace bench {
+
+namespace {
+
+const DWORD kFileDialogId = 0x7A01;
+const DWORD kTagDialogId = 0x7A02;
+
+// The host's data for the file picker: a catalog of n files and an index
+// array that shows them all in order.
+struct FileData {
+  FileCatalog catalog;
+  std::vector<DWORD> index;
+  FileCatalog* catalogPointer = &catalog;
+  DWORD* indexPointer = nullptr;
+
+  explicit FileData(int n) {
+    char bare[32], path[32];
+    for (int i = 0; i < n; ++i) {
+      snprintf(bare, sizeof bare, "file%06d", i);
+      snprintf(path, sizeof path, "src\\dir%03d", i % 1000);
+      catalog.Add(bare, "cpp", path);
+      index.push_back(static_cast<DWORD>(i));
+    }
+    indexPointer = index.data();
+  }
+};
+
+// The host's data for the tag browser: n tags over 1000 source files; a third
+// have their own namespace, a third take their parent's, a third have none.
+struct TagData {
+  FileCatalog files;
+  std::vector<std::unique_ptr<TagEntry>> tags;
+  std::vector<TagEntry*> array;
+  TagEntry** arrayPointer = nullptr;
+
+  explicit TagData(int n) {
+    char text[64];
+    for (int f = 0; f < 1000; ++f) {
+      snprintf(text, sizeof text, "module%03d", f);
+      files.Add(text, f % 2 ? "cpp" : "h", "src");
+    }
+    for (int i = 0; i < n; ++i) {
+      auto tag = std::make_unique<TagEntry>();
+      tag->typeCode = i % 13;
+      snprintf(text, sizeof text, "Function%06d", i);
+      tag->name = text;
+      snprintf(text, sizeof text, "^\tvoid Widget::Function%06d(int count)$", i);
+      tag->searchString = text;
+      tag->parentName = "Widget";
+      if (i % 3 == 0) tag->nameSpace = "ui";
+      if (i % 3 == 1) tag->parent = tags[i - 1].get();
+      tag->file = files.At(static_cast<DWORD>(i % 1000));
+      tag->fileName = "C:\\src\\module.cpp";
+      array.push_back(tag.get());
+      tags.push_back(std::move(tag));
+    }
+    arrayPointer = array.data();
+  }
+};
+
+struct ListPair {
+  BenchDialog floorDialog;
+  ConstantListCtrl floorList;
+  BenchDialog moduleDialog;
+};
+
+bool OpenFloor(ListPair& pair, BenchDialog::Kind kind, int items, int columns) {
+  if (!pair.floorDialog.Open(kind)) return false;
+  UINT listId = kind == BenchDialog::FilePicker ? kFileListId : kTagListId;
+  if (!pair.floorList.SubclassDlgItem(listId, &pair.floorDialog)) return false;
+  for (int c = 0; c < columns; ++c) pair.floorList.InsertColumn(c, "Column", LVCFMT_LEFT, 80);
+  pair.floorList.SetItemCountEx(items);
+  return true;
+}
+
+CString CellText(HWND list, int item, int column) {
+  char buffer[MAX_PATH] = {};
+  LVITEMA request = {};
+  request.iSubItem = column;
+  request.pszText = buffer;
+  request.cchTextMax = sizeof buffer;
+  SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request));
+  return CString(buffer);
+}
+
+// Alternating sweeps of every cell; adds the row for this list and size.
+void MeasureSweeps(const Options& options, Table& table, const char* measure, ListPair& pair, int items,
+                   int columns) {
+  const int runs = options.Runs(items >= 1000000 ? 3 : 5);
+  std::vector<double> floorTimes, moduleTimes;
+  for (int run = 0; run < runs; ++run) {
+    double start = Now();
+    RequestAllCells(pair.floorDialog.List(), items, columns);
+    floorTimes.push_back(Now() - start);
+    start = Now();
+    RequestAllCells(pair.moduleDialog.List(), items, columns);
+    moduleTimes.push_back(Now() - start);
+  }
+  const double cells = double(items) * columns;
+  Row row{measure, Count(items) + " items", "ns/cell", Median(moduleTimes) * 1e9 / cells,
+          Median(floorTimes) * 1e9 / cells};
+  row.target = "<= 1.5x floor";
+  row.verdict = row.module <= 1.5 * row.floor ? Verdict::Pass : Verdict::Miss;
+  table.Add(row);
+  fprintf(stderr, "display %s %d: module %.0f ns/cell, floor %.0f ns/cell\n", measure, items, row.module,
+          row.floor);
+}
+
+void MeasureFilePicker(const Options& options, Table& table, ModuleTable* module, int items) {
+  FileData data(items);
+  ListPair pair;
+  if (!OpenFloor(pair, BenchDialog::FilePicker, items, 2) || !pair.moduleDialog.Open(BenchDialog::FilePicker)) {
+    fprintf(stderr, "display: the file picker dialogs could not be made\n");
+    return;
+  }
+  CWnd* combo = nullptr;
+  CWnd* list = nullptr;
+  module->initFileDialog(&pair.moduleDialog, kFileDialogId, &combo, &list, &data.catalogPointer,
+                         &data.indexPointer);
+  ListView_SetItemCountEx(pair.moduleDialog.List(), items, LVSICF_NOINVALIDATEALL);
+  if (CellText(pair.moduleDialog.List(), items - 1, 0) != data.catalog.At(items - 1)->DisplayName())
+    fprintf(stderr, "display: the file list shows the wrong text\n");
+  MeasureSweeps(options, table, "file picker cell (2 columns)", pair, items, 2);
+  module->closeFileDialog();
+}
+
+void MeasureTagBrowser(const Options& options, Table& table, ModuleTable* module, int items) {
+  TagData data(items);
+  ListPair pair;
+  if (!OpenFloor(pair, BenchDialog::TagBrowser, items, 6) || !pair.moduleDialog.Open(BenchDialog::TagBrowser)) {
+    fprintf(stderr, "display: the tag browser dialogs could not be made\n");
+    return;
+  }
+  CWnd* parentCombo = nullptr;
+  CWnd* tagCombo = nullptr;
+  CWnd* list = nullptr;
+  module->initTagDialog(&pair.moduleDialog, kTagDialogId, &parentCombo, &tagCombo, &list, &data.arrayPointer);
+  ListView_SetItemCountEx(pair.moduleDialog.List(), items, LVSICF_NOINVALIDATEALL);
+  if (CellText(pair.moduleDialog.List(), 1, 5) != " void Widget::Function000001(int count)" ||
+      CellText(pair.moduleDialog.List(), 1, 1) != "ui")
+    fprintf(stderr, "display: the tag list shows the wrong text\n");
+  MeasureSweeps(options, table, "tag browser cell (6 columns)", pair, items, 6);
+  module->closeTagDialog();
+}
+
+}  // namespace
+
+void RunDisplayBench(const Options& options, Table& table) {
+  ModuleSession session;
+  if (!session.Load() || !session.Create()) {
+    fprintf(stderr, "display: the module could not be loaded\n");
+    return;
+  }
+  session.RunHostLoop();
+  for (int items : options.Sizes({100000, 1000000}, 100000)) {
+    MeasureFilePicker(options, table, session.Table(), items);
+    MeasureTagBrowser(options, table, session.Table(), items);
+  }
+}
+
+}  // namespace bench

@@ -1,0 +1,109 @@
+// Extra files: SaveExtraFiles and LoadExtraFiles against one plain write and
+// read of the same bytes, GetExtraFiles and SetExtraFiles, the heap blocks a
+// host list takes per append, and how the times grow with the list.
+#include <cstdio>
+#include <iterator>
+#include <map>
+
+#include "bench/Groups.h"
+#include "bench/ModuleSession.h"
+#include "bench/PlainFile.h"
+#include "host/extrafiles/HostExtraFileList.h"
+
+namespace bench {
+
+namespace {
+
+CString EntryName(int i) {
+  CString name;
+  name.Format("src\\dir\\file%06d.cpp", i);
+  return name;
+}
+
+struct Times {
+  double save = 0, load = 0, set = 0, get = 0, plainWrite = 0, plainRead = 0;
+};
+
+void AddGrowthRows(Table& table, const char* measure, const std::map<int, Times>& times,
+                   double Times::*field, double Times::*floorField) {
+  for (auto it = times.begin(); it != times.end(); ++it) {
+    auto next = std::next(it);
+    if (next == times.end()) break;
+    if (next->first != it->first * 10) continue;
+    Row row;
+    row.measure = measure;
+    row.size = Count(it->first) + " -> " + Count(next->first);
+    row.unit = "time x";
+    row.module = next->second.*field / (it->second.*field);
+    if (floorField) row.floor = next->second.*floorField / (it->second.*floorField);
+    row.ratioText = "-";
+    row.target = "<= 12x";
+    row.verdict = row.module <= 12 ? Verdict::Pass : Verdict::Miss;
+    table.Add(row);
+  }
+}
+
+}  // namespace
+
+void RunExtraFilesBench(const Options& options, Table& table) {
+  ModuleSession session;
+  if (!session.Load() || !session.Create()) {
+    fprintf(stderr, "extrafiles: the module could not be loaded\n");
+    return;
+  }
+  session.RunHostLoop();
+  ModuleTable* module = session.Table();
+  const CString path = options.folder + "extra.zxf";
+  const CString plainPath = options.folder + "plain.bin";
+  session.SetExtraFilesPath(path);
+
+  std::map<int, Times> times;
+  for (int n : options.Sizes({1000, 10000, 100000, 1000000}, 100000)) {
+    const int runs = options.Runs(n >= 1000000 ? 5 : 9);
+    Times& t = times[n];
+    HostExtraFiles source;
+    for (int i = 0; i < n; ++i) source.Add(EntryName(i), static_cast<unsigned char>(i & 3));
+
+    t.set = MedianSeconds(runs, [&] { module->setExtraFiles(source.raw()); });
+    t.save = MedianSeconds(runs, [&] { module->saveExtraFiles(); });
+    const std::vector<unsigned char> image = FileBytes(path);
+    t.load = MedianSeconds(runs, [&] { module->loadExtraFiles(false); });
+
+    HostExtraFiles copy;
+    t.get = MedianSeconds(runs, [&] { copy.Clear(); }, [&] { module->getExtraFiles(copy.raw()); });
+    const HostExtraFileList& got = copy.list();
+    if (got.count != static_cast<unsigned>(n) || !got.tail || got.tail->name != EntryName(n - 1))
+      fprintf(stderr, "extrafiles: %d entries saved and loaded gave %u back\n", n, got.count);
+    const int blocks = static_cast<int>(copy.Blocks().size());
+
+    t.plainWrite = MedianSeconds(runs, [&] { WritePlainFile(plainPath, image); });
+    t.plainRead = MedianSeconds(runs, [&] { ReadPlainFile(plainPath); });
+    const double megabytes = image.size() / 1e6;
+    fprintf(stderr, "extrafiles %d: %u bytes, save %.2f ms, load %.2f ms, plain %.2f / %.2f ms\n", n,
+            static_cast<unsigned>(image.size()), t.save * 1e3, t.load * 1e3, t.plainWrite * 1e3,
+            t.plainRead * 1e3);
+
+    Row save{"extra files save (throughput)", Count(n), "MB/s", megabytes / t.save, megabytes / t.plainWrite};
+    Row load{"extra files load (throughput)", Count(n), "MB/s", megabytes / t.load, megabytes / t.plainRead};
+    if (n >= 1000000) {
+      for (Row* row : {&save, &load}) {
+        row->target = ">= 0.5x plain";
+        row->verdict = row->module >= 0.5 * row->floor ? Verdict::Pass : Verdict::Miss;
+      }
+    }
+    table.Add(save);
+    table.Add(load);
+    Row heap{"heap blocks per append (GetExtraFiles)", Count(n), "blocks", blocks / double(n)};
+    heap.target = "<= 0.1 (1 per 10)";
+    heap.verdict = blocks * 10 <= n + 9 ? Verdict::Pass : Verdict::Miss;
+    table.Add(heap);
+  }
+  AddGrowthRows(table, "extra files save, tenfold entries", times, &Times::save, &Times::plainWrite);
+  AddGrowthRows(table, "extra files load, tenfold entries", times, &Times::load, &Times::plainRead);
+  AddGrowthRows(table, "SetExtraFiles, tenfold entries", times, &Times::set, nullptr);
+  AddGrowthRows(table, "GetExtraFiles, tenfold entries", times, &Times::get, nullptr);
+  HostExtraFiles empty;
+  module->setExtraFiles(empty.raw());
+}
+
+}  // namespace bench

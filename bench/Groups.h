@@ -1,0 +1,13 @@
+#pragma once
+// The bench's measurement groups; each adds its rows to the table.
+#include "bench/Harness.h"
+#include "bench/Options.h"
+
+namespace bench {
+
+void RunDisplayBench(const Options& options, Table& table);
+void RunExtraFilesBench(const Options& options, Table& table);
+void RunHistoryBench(const Options& options, Table& table);
+void RunGoToTagBench(const Options& options, Table& table);
+
+}  // namespace bench

@@ -1,0 +1,14 @@
+#pragma once
+// The floor of file input and output: one CreateFile, one WriteFile or
+// ReadFile of the whole buffer, one CloseHandle.
+#include <vector>
+
+namespace bench {
+
+bool WritePlainFile(const char* path, const std::vector<unsigned char>& bytes);
+// Reads the whole file into a buffer allocated for it; returns the bytes read.
+unsigned ReadPlainFile(const char* path);
+// The file's content (for copying what the module wrote).
+std::vector<unsigned char> FileBytes(const char* path);
+
+}  // namespace bench
