@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <cstring>
 
 class CWnd;
 
@@ -19,6 +20,17 @@ enum : UINT {
 };
 
 typedef void (CWnd::*AFX_PMSG)();
+
+// The entries keep every handler as an AFX_PMSG; the signature code says which
+// type it really has. All these member pointers share one representation, so
+// the bits are carried over unchanged.
+template <typename Handler>
+inline AFX_PMSG AfxPmsgOf(Handler handler) {
+  static_assert(sizeof(Handler) == sizeof(AFX_PMSG), "member pointers differ in size");
+  AFX_PMSG pmsg;
+  std::memcpy(&pmsg, &handler, sizeof(pmsg));
+  return pmsg;
+}
 
 struct AFX_MSGMAP_ENTRY {
   UINT nMessage;   // WM_xxx, WM_NOTIFY/WM_COMMAND, or a WM_REFLECT_ code
@@ -54,13 +66,13 @@ struct AFX_MSGMAP {
 
 // LRESULT OnX(WPARAM, LPARAM)
 #define ON_MESSAGE(message, memberFxn) \
-  {message, 0, 0, AfxSig_lwl, reinterpret_cast<AFX_PMSG>(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn))},
+  {message, 0, 0, AfxSig_lwl, AfxPmsgOf(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn))},
 // void OnX(NMHDR*, LRESULT*) for WM_NOTIFY code from child id
 #define ON_NOTIFY(code, id, memberFxn) \
-  {WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), AfxSig_vNMHDRpl, reinterpret_cast<AFX_PMSG>(static_cast<void (CWnd::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
+  {WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), AfxSig_vNMHDRpl, AfxPmsgOf(static_cast<void (CWnd::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
 // void OnX(NMHDR*, LRESULT*) for a WM_NOTIFY code this control sent to its parent
 #define ON_NOTIFY_REFLECT(code, memberFxn) \
-  {WM_REFLECT_NOTIFY, static_cast<UINT>(code), 0, AfxSig_vNMHDRpl, reinterpret_cast<AFX_PMSG>(static_cast<void (CWnd::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
+  {WM_REFLECT_NOTIFY, static_cast<UINT>(code), 0, AfxSig_vNMHDRpl, AfxPmsgOf(static_cast<void (CWnd::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
 // void OnX() for WM_COMMAND notification code from child id
 #define ON_CONTROL(code, id, memberFxn) \
   {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
