@@ -25,5 +25,9 @@ class FW_API CDialog : public CWnd {
 
  private:
   friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
+  bool CreateFromTemplate(const DLGTEMPLATE* dialogTemplate, HWND parent, HINSTANCE instance);
+  INT_PTR RunModal(const DLGTEMPLATE* dialogTemplate, CWnd* parent, HINSTANCE instance);
   bool m_bModal = false;
+  bool m_bEndedEarly = false;   // EndDialog came before the modal loop started
+  int m_nEndResult = 0;
 };
