@@ -1,0 +1,77 @@
+// SaveExtraFiles seen from the host: the bytes of the file, and what happens
+// to the file it replaces and to targets that cannot be written.
+#include "tests/extrafiles/ExtraFilesHost.h"
+
+namespace {
+
+class SaveTest : public ExtraFilesTest {};
+
+const std::string kMagic = "QXEF";
+
+TEST_F(SaveTest, WritesTheKnownImagesByteForByte) {
+  SetModuleEntries({});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(Hex(ReadBytes(path)), Hex(kMagic + std::string("\x01\x00\x80\x40\x20\x10", 6)));
+
+  SetModuleEntries({{"abc", 0x01}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(Hex(ReadBytes(path)), "51 58 45 46 01 00 81 40 20 10 09 07 02 60 e2 23");
+
+  SetModuleEntries({{"abc", 0x03}, {"de", 0x02}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(Hex(ReadBytes(path)), "51 58 45 46 01 00 82 40 20 10 0b 07 02 60 e2 23 22 12 08 60 67");
+  // Saving leaves the list as it was and nothing else in the folder.
+  EXPECT_EQ(ModuleEntries().size(), 2u);
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
+}
+
+TEST_F(SaveTest, WritesOnlyBitsZeroAndOneOfTheFlags) {
+  SetModuleEntries({{"x", 0xFD}, {"y", 0xFE}, {"z", 0xFC}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(Hex(ReadBytes(path)), Hex(Image({{"x", 1}, {"y", 2}, {"z", 0}})));
+}
+
+TEST_F(SaveTest, NamesLongerThanSixteenBitsKeepTheirLowSixteenBitsOfLength) {
+  const CString full('n', 65536);
+  const CString oneMore('m', 65537);
+  SetModuleEntries({{full, 1}, {oneMore, 2}, {"tail", 3}});
+  EXPECT_TRUE(Save());
+  const std::string plain = Scrambled(ReadBytes(path));
+  EXPECT_EQ(Hex(plain), Hex(std::string("QXEF\x01\x00\x03\x00\x00\x00"
+                                        "\x01\x00\x00"
+                                        "\x02\x01\x00m"
+                                        "\x03\x04\x00tail", 24)));
+  ASSERT_TRUE(Load(false));
+  const std::vector<HostExtraFileEntry> entries = ModuleEntries();
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_STREQ(entries[0].name, "");
+  EXPECT_STREQ(entries[1].name, "m");
+  EXPECT_STREQ(entries[2].name, "tail");
+}
+
+TEST_F(SaveTest, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
+  WriteBytes(path, std::string(5000, 'o'));
+  SetModuleEntries({{"abc", 0x01}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(ReadBytes(path), Image({{"abc", 1}}));
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
+}
+
+TEST_F(SaveTest, ATargetThatCannotBeWrittenChangesNothingAndStillSucceeds) {
+  SetModuleEntries({{"abc", 0x01}});
+  // The path is a folder.
+  ASSERT_TRUE(CreateDirectoryA(path, nullptr));
+  EXPECT_TRUE(Save());
+  EXPECT_TRUE(GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
+  EXPECT_TRUE(FolderEntries(path).empty());
+
+  // The path lies in a folder that does not exist.
+  const CString missing = folder + "\\missing\\extra.xef";
+  TheWorkspace().SetExtraFilesPath(missing);
+  EXPECT_TRUE(Save());
+  EXPECT_FALSE(Exists(folder + "\\missing"));
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
+}
+
+}  // namespace
