@@ -20,3 +20,6 @@ struct OperationTable {
   bool (*goToTag)(HostTag*);
 };
 static_assert(sizeof(OperationTable) == 60, "the operation table is fifteen 32-bit pointers");
+
+// Writes the module's entries into slots 0 to 3 and 5 to 14; slot 4 is left as it is.
+void FillOperationTable(OperationTable& table);
