@@ -240,6 +240,13 @@ bool ProfileFile::Save(const std::string& path) const {
   if (length == 0 || length >= MAX_PATH || namePart == nullptr) return false;
   std::string folder(fullPath, static_cast<size_t>(namePart - fullPath));
 
+  // A read-only profile is left as it is (some systems would replace it anyway).
+  DWORD attributes = GetFileAttributesA(fullPath);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+
   char temporary[MAX_PATH];
   if (GetTempFileNameA(folder.c_str(), "~pf", 0, temporary) == 0) return false;
 

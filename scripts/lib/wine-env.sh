@@ -68,6 +68,11 @@ zr_start_wine() {
     wineserver -w </dev/null >/dev/null 2>&1 || true
   fi
   wineserver -p </dev/null >/dev/null 2>&1 || true
+  # Start the prefix's services (services.exe and what it runs) now, detached
+  # from our streams. Otherwise the first test program starts them: they inherit
+  # its standard handles, the persistent server keeps those descriptors for them,
+  # and ctest (or a pipe reader) waits for an end of output that never comes.
+  wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 zr_stop_all() {

@@ -1,0 +1,63 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+#include "fw/WinApp.h"
+
+extern CWinApp theApp;
+
+namespace fwtest {
+
+// A new empty folder under the system's temporary folder, removed with its files.
+class TempFolder {
+ public:
+  TempFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    char name[MAX_PATH];
+    GetTempFileNameA(base, "fwt", 0, name);   // reserve a unique name, then make it a folder
+    DeleteFileA(name);
+    CreateDirectoryA(name, nullptr);
+    m_path = name;
+  }
+  ~TempFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        std::string file = m_path + "\\" + found.cFileName;
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(file.c_str());
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(m_path.c_str());
+  }
+  std::string File(const char* name) const { return m_path + "\\" + name; }
+  const std::string& Path() const { return m_path; }
+
+ private:
+  std::string m_path;
+};
+
+// The whole content of a file as bytes ("" when it cannot be read).
+inline std::string ReadAll(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string text;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+  CloseHandle(file);
+  return text;
+}
+
+inline void WriteAll(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+}  // namespace fwtest
