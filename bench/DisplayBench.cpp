@@ -3,6 +3,7 @@
 // module's init entry, answering from the host's objects) against the same
 // list view in the same kind of dialog answered by a constant (the floor).
 // Floor and module sweeps alternate within each run.
+#include <windows.h>
 #include <commctrl.h>
 #include <cstdio>
 #include <memory>
@@ -114,8 +115,8 @@ void MeasureSweeps(const Options& options, Table& table, const char* measure, Li
     moduleTimes.push_back(Now() - start);
   }
   const double cells = double(items) * columns;
-  Row row{measure, Count(items) + " items", "ns/cell", Median(moduleTimes) * 1e9 / cells,
-          Median(floorTimes) * 1e9 / cells};
+  Row row = MakeRow(measure, Count(items) + " items", "ns/cell", Median(moduleTimes) * 1e9 / cells,
+          Median(floorTimes) * 1e9 / cells);
   row.target = "<= 1.5x floor";
   row.verdict = row.module <= 1.5 * row.floor ? Verdict::Pass : Verdict::Miss;
   table.Add(row);

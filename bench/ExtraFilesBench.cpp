@@ -83,8 +83,8 @@ void RunExtraFilesBench(const Options& options, Table& table) {
             static_cast<unsigned>(image.size()), t.save * 1e3, t.load * 1e3, t.plainWrite * 1e3,
             t.plainRead * 1e3);
 
-    Row save{"extra files save (throughput)", Count(n), "MB/s", megabytes / t.save, megabytes / t.plainWrite};
-    Row load{"extra files load (throughput)", Count(n), "MB/s", megabytes / t.load, megabytes / t.plainRead};
+    Row save = MakeRow("extra files save (throughput)", Count(n), "MB/s", megabytes / t.save, megabytes / t.plainWrite);
+    Row load = MakeRow("extra files load (throughput)", Count(n), "MB/s", megabytes / t.load, megabytes / t.plainRead);
     if (n >= 1000000) {
       for (Row* row : {&save, &load}) {
         row->target = ">= 0.5x plain";
@@ -93,7 +93,7 @@ void RunExtraFilesBench(const Options& options, Table& table) {
     }
     table.Add(save);
     table.Add(load);
-    Row heap{"heap blocks per append (GetExtraFiles)", Count(n), "blocks", blocks / double(n)};
+    Row heap = MakeRow("heap blocks per append (GetExtraFiles)", Count(n), "blocks", blocks / double(n));
     heap.target = "<= 0.1 (1 per 10)";
     heap.verdict = blocks * 10 <= n + 9 ? Verdict::Pass : Verdict::Miss;
     table.Add(heap);

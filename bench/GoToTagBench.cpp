@@ -2,6 +2,7 @@
 // IDE's own calls alone (open, move, find, centre, refresh made directly on
 // interfaces acquired beforehand), and against the same calls made directly
 // with the interfaces acquired and released around them as a jump must.
+#include <windows.h>
 #include <oleauto.h>
 #include <cstdio>
 #include <string>
@@ -46,7 +47,6 @@ class DirectJump {
     for (int i = 0; i < fileName.GetLength(); ++i) wide[i] = static_cast<unsigned char>(fileName[i]);
     m_fileName = SysAllocString(wide.c_str());
     m_application = static_cast<IdeApplicationFace*>(ide.Application());
-    Acquire();
   }
   ~DirectJump() {
     Release();
@@ -54,7 +54,7 @@ class DirectJump {
   }
 
   bool Run(bool acquire, bool byPattern, BSTR pattern) {
-    if (acquire) Acquire();
+    if (acquire || !m_selection) Acquire();
     VARIANT type, readOnly, mode, flags;
     VariantInit(&type);
     type.vt = VT_BSTR;
@@ -83,7 +83,7 @@ class DirectJump {
     SysFreeString(command);
     m_selection->Refresh();
     VariantClear(&type);
-    if (acquire) Release();
+    if (acquire) Release();   // the next run without acquiring takes them once more
     return found != VARIANT_FALSE;
   }
 
@@ -166,9 +166,9 @@ void RunGoToTagBench(const Options& options, Table& table) {
       fprintf(stderr, "gototag: %d jumps failed; the caret is on line %d\n", failures, ide.CaretLine());
     const char* how = byPattern ? "go to tag by pattern" : "go to tag by line";
     const double us = 1e6 / kJumpsPerRun;
-    table.Add(Row{std::string(how) + " vs IDE calls alone", "1 jump", "us", moduleTime * us, callsAlone * us});
-    table.Add(Row{std::string(how) + " vs direct calls + acquire", "1 jump", "us", moduleTime * us,
-                  withAcquire * us});
+    table.Add(MakeRow(std::string(how) + " vs IDE calls alone", "1 jump", "us", moduleTime * us, callsAlone * us));
+    table.Add(MakeRow(std::string(how) + " vs direct calls + acquire", "1 jump", "us", moduleTime * us,
+                  withAcquire * us));
   }
   ide.Log().Clear();
   SysFreeString(pattern);

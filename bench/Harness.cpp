@@ -55,6 +55,17 @@ std::string RatioText(double ratio) {
   return text;
 }
 
+Row MakeRow(const std::string& measure, const std::string& size, const std::string& unit, double module,
+            double floor) {
+  Row row;
+  row.measure = measure;
+  row.size = size;
+  row.unit = unit;
+  row.module = module;
+  row.floor = floor;
+  return row;
+}
+
 void Table::Add(const Row& row) { m_rows.push_back(row); }
 
 int Table::Misses() const {

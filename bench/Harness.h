@@ -43,6 +43,10 @@ struct Row {
   Verdict verdict = Verdict::None;
 };
 
+// A row of figures with no target.
+Row MakeRow(const std::string& measure, const std::string& size, const std::string& unit, double module,
+            double floor = 0);
+
 class Table {
  public:
   void Add(const Row& row);

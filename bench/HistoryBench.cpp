@@ -94,11 +94,11 @@ void RunHistoryBench(const Options& options, Table& table) {
     fprintf(stderr, "history %d: create %.2f ms, destroy %.2f ms, store read %.2f ms, write %.2f ms\n", n,
             t.create * 1e3, t.destroy * 1e3, t.read * 1e3, t.write * 1e3);
     const std::string size = Count(n) + " x3";
-    table.Add(Row{"history load (ZorvoRegCreate) vs store reads", size, "ms", t.create * 1e3, t.read * 1e3});
-    table.Add(Row{"history save (ZorvoRegDestroy) vs store writes", size, "ms", t.destroy * 1e3, t.write * 1e3});
+    table.Add(MakeRow("history load (ZorvoRegCreate) vs store reads", size, "ms", t.create * 1e3, t.read * 1e3));
+    table.Add(MakeRow("history save (ZorvoRegDestroy) vs store writes", size, "ms", t.destroy * 1e3, t.write * 1e3));
     if (n == 0) continue;
-    table.Add(Row{"  module's share of load", size, "ms", t.LoadShare() * 1e3});
-    table.Add(Row{"  module's share of save", size, "ms", t.SaveShare() * 1e3});
+    table.Add(MakeRow("  module's share of load", size, "ms", t.LoadShare() * 1e3));
+    table.Add(MakeRow("  module's share of save", size, "ms", t.SaveShare() * 1e3));
   }
   AddGrowthRows(table, "history load share, tenfold (floor: store reads)", times, &Times::LoadShare, &Times::read);
   AddGrowthRows(table, "history save share, tenfold (floor: store writes)", times, &Times::SaveShare, &Times::write);
