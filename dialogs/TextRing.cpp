@@ -2,10 +2,9 @@
 
 const char* TextRing::Put(const CString& text) {
   CString& buffer = m_buffers[m_position];
-  // A buffer handed out before is still locked; unlock it so the copy below
-  // follows the string's ordinary rules, then lock it again so that its
-  // characters are never shared with (or changed through) another string.
-  if (buffer.GetRefCount() == -1) buffer.UnlockBuffer();
+  // A locked buffer takes a copy of the characters, in place when they fit,
+  // and stays locked: its characters are never shared with another string,
+  // so nothing but the next Put into this buffer changes them.
   buffer = text;
   const char* characters = buffer.LockBuffer();
   m_position = (m_position + 1) % 3;

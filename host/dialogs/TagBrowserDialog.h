@@ -1,0 +1,61 @@
+#pragma once
+// The host's tag browser: a parent filter (item 1051) and a tag-name filter
+// (item 1052) over an owner-data list of tags (item 1050, columns Type,
+// Namespace, Parent, Tag, Filename, Line). The module answers the list's text
+// requests and the filters' keys; the host keeps the tags, picks the rows
+// that match both filters and sets the count. F5 in a filter asks the host to
+// reload its tags.
+#include <functional>
+#include <vector>
+#include "host/dialogs/FilterDialog.h"
+#include "host/objects/TagEntry.h"
+
+class TagBrowserDialog : public FilterDialog {
+ public:
+  static constexpr int kListId = 1050;
+  static constexpr int kParentComboId = 1051;
+  static constexpr int kTagComboId = 1052;
+  static constexpr DWORD kDefaultDialogId = 0x7D2;
+
+  explicit TagBrowserDialog(ModuleTable* table, DWORD dialogId = kDefaultDialogId)
+      : FilterDialog(table, dialogId) {}
+  // A dialog still showing is destroyed here, so the module's close entry runs first.
+  ~TagBrowserDialog() override;
+
+  // The tags to browse (not owned); refilters when the dialog is open.
+  void SetTags(const std::vector<TagEntry*>& tags);
+  // Called with the chosen tag on double click or OK.
+  std::function<void(TagEntry*)> onChosen;
+  // Called on F5 in a filter, before the list is filtered again; it may call SetTags.
+  std::function<void()> onReload;
+
+  // The first selected tag, or null.
+  TagEntry* SelectedTag() const;
+  const std::vector<TagEntry*>& visibleTags() const { return m_visible; }
+  CWnd* moduleParentCombo() const { return m_parentCombo; }
+  CWnd* moduleTagCombo() const { return m_tagCombo; }
+  CWnd* moduleList() const { return m_list; }
+
+  void Refilter() override;
+
+ protected:
+  DialogTemplate BuildTemplate() const override;
+  CString FilterKey() const override;
+  void OpenModule() override;
+  void CloseModule() override;
+  void OnChosen() override;
+
+  void OnFilterChanged(NMHDR* header, LRESULT* result);
+  void OnListDoubleClick(NMHDR* header, LRESULT* result);
+  LRESULT OnReloadRequest(WPARAM comboId, LPARAM);
+
+ private:
+  std::vector<TagEntry*> m_tags;
+  std::vector<TagEntry*> m_visible;
+  TagEntry** m_tagArray = nullptr;   // the module reads it through its address
+  CWnd* m_parentCombo = nullptr;
+  CWnd* m_tagCombo = nullptr;
+  CWnd* m_list = nullptr;
+
+  DECLARE_MESSAGE_MAP()
+};

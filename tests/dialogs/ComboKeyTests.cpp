@@ -1,0 +1,264 @@
+// Keys typed into the filters' edit fields while the host's loop runs, and the
+// filter notifications that typing and choosing send to the dialog.
+#include <gtest/gtest.h>
+#include <memory>
+#include "tests/dialogs/DialogTestSupport.h"
+
+namespace {
+
+int SelectedItem(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+int FocusedItem(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+UINT ItemState(HWND list, int item) {
+  return static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item),
+                                        LVIS_SELECTED | LVIS_FOCUSED));
+}
+void Select(HWND list, int item) {
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+}
+DWORD Caret(HWND edit) {
+  DWORD start = 0, end = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return end;
+}
+void SetEditText(HWND edit, const char* text) {
+  SetWindowTextA(edit, text);
+  SendMessageA(edit, EM_SETSEL, 2, 2);
+  Pump();
+}
+
+class FilePickerKeys : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 60; ++i) {
+      CString name;
+      name.Format("file%02d", i);
+      m_files.Add(name, "c", "C:\\" + name);
+    }
+    m_dialog.SetFiles(&m_files);
+    ASSERT_TRUE(m_dialog.CreateModeless(nullptr));
+    m_list = m_dialog.list();
+    m_edit = m_dialog.edit();
+    ASSERT_NE(m_edit, nullptr);
+    // "fi" matches every file; the caret sits between the two letters.
+    SetEditText(m_edit, "fi");
+    ASSERT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 60);
+    Select(m_list, 5);
+    m_dialog.filterNotifications = 0;
+  }
+  void TearDown() override { SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, FALSE, 0); }
+
+  FileCatalog m_files;
+  TestFilePicker m_dialog{0x300};
+  HWND m_list = nullptr;
+  HWND m_edit = nullptr;
+};
+
+TEST_F(FilePickerKeys, ArrowsAndPagesMoveTheListAndLeaveTheEditField) {
+  KeyProbe probe(m_list);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_DOWN);
+  EXPECT_EQ(SelectedItem(m_list), 6);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_UP);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_UP);
+  EXPECT_EQ(SelectedItem(m_list), 4);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_NEXT);
+  EXPECT_GT(SelectedItem(m_list), 4);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_PRIOR);
+  EXPECT_EQ(probe.keys(), (std::vector<WPARAM>{VK_DOWN, VK_UP, VK_UP, VK_NEXT, VK_PRIOR}));
+  EXPECT_EQ(WindowText(m_edit), "fi");
+  EXPECT_EQ(Caret(m_edit), 2u);
+  EXPECT_EQ(m_dialog.filterNotifications, 0);
+}
+
+TEST_F(FilePickerKeys, LeftRightAndPlainHomeEndStayInTheEditField) {
+  KeyProbe probe(m_list);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_LEFT);
+  EXPECT_EQ(Caret(m_edit), 1u);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_RIGHT);
+  EXPECT_EQ(Caret(m_edit), 2u);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  EXPECT_EQ(Caret(m_edit), 0u);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_END);
+  EXPECT_EQ(Caret(m_edit), 2u);
+  EXPECT_TRUE(probe.keys().empty());
+  EXPECT_EQ(SelectedItem(m_list), 5);
+}
+
+TEST_F(FilePickerKeys, CtrlHomeAndEndSelectTheFirstAndLastFile) {
+  Select(m_list, 9);   // two selected: 5 and 9
+  CtrlHeld ctrl;
+  ASSERT_TRUE(ctrl.seen()) << "GetAsyncKeyState does not see the injected Ctrl";
+  KeyProbe probe(m_list);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  EXPECT_EQ(ItemState(m_list, 0), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(ItemState(m_list, 5), 0u);                       // the first selected one is cleared
+  EXPECT_EQ(ItemState(m_list, 9), static_cast<UINT>(LVIS_SELECTED));   // later ones stay
+  EXPECT_EQ(Caret(m_edit), 2u);                              // the edit field never saw it
+
+  PostAndPump(m_edit, WM_KEYDOWN, VK_END);
+  EXPECT_EQ(ItemState(m_list, 59), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(ItemState(m_list, 0), 0u);
+  int top = static_cast<int>(SendMessageA(m_list, LVM_GETTOPINDEX, 0, 0));
+  int perPage = static_cast<int>(SendMessageA(m_list, LVM_GETCOUNTPERPAGE, 0, 0));
+  EXPECT_LE(top, 59);
+  EXPECT_GE(top + perPage - 1, 59);                          // fully visible
+  EXPECT_EQ(Caret(m_edit), 2u);
+  EXPECT_EQ(WindowText(m_edit), "fi");
+  // The jump is the combo box's own: no Home or End reached the list view.
+  for (WPARAM key : probe.keys()) {
+    EXPECT_NE(key, static_cast<WPARAM>(VK_HOME));
+    EXPECT_NE(key, static_cast<WPARAM>(VK_END));
+  }
+}
+
+TEST_F(FilePickerKeys, CtrlEndWithAnEmptyListChangesNothing) {
+  SetEditText(m_edit, "nothing matches");
+  PostAndPump(m_edit, WM_CHAR, 'z');
+  ASSERT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 0);
+  CtrlHeld ctrl;
+  ASSERT_TRUE(ctrl.seen());
+  PostAndPump(m_edit, WM_KEYDOWN, VK_END);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  EXPECT_EQ(SelectedItem(m_list), -1);
+  EXPECT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 0);
+}
+
+TEST_F(FilePickerKeys, ALetterIsForwardedAndTyped) {
+  KeyProbe probe(m_list);
+  SendMessageA(m_edit, EM_SETSEL, 2, 2);
+  // The loop's translation makes the character from the key-down.
+  PostAndPump(m_edit, WM_KEYDOWN, 'L');
+  EXPECT_EQ(probe.keys(), std::vector<WPARAM>{'L'});
+  EXPECT_EQ(WindowText(m_edit), "fil");
+  EXPECT_EQ(m_dialog.filterNotifications, 1);
+}
+
+TEST_F(FilePickerKeys, F5IsAnOrdinaryKeyForTheFileKind) {
+  KeyProbe probe(m_list);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_F5);
+  EXPECT_EQ(probe.keys(), std::vector<WPARAM>{VK_F5});
+  EXPECT_EQ(m_dialog.reloadRequests, 0);
+}
+
+TEST_F(FilePickerKeys, WithTheDropDownShowingKeysStayInTheComboBox) {
+  SetComboItems(m_dialog.combo(), {"one", "two"});
+  SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_TRUE(SendMessageA(m_dialog.combo(), CB_GETDROPPEDSTATE, 0, 0));
+  KeyProbe probe(m_list);
+  PostAndPump(m_edit, WM_KEYDOWN, VK_DOWN);
+  EXPECT_TRUE(probe.keys().empty());
+  EXPECT_EQ(SelectedItem(m_list), 5);
+  {
+    // Ctrl+Home still jumps in the file list.
+    CtrlHeld ctrl;
+    ASSERT_TRUE(ctrl.seen());
+    PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  }
+  EXPECT_EQ(ItemState(m_list, 0), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(ItemState(m_list, 5), 0u);
+}
+
+TEST_F(FilePickerKeys, TypingAndChoosingEachSendOneFilterNotification) {
+  PostAndPump(m_edit, WM_CHAR, 'l');
+  EXPECT_EQ(m_dialog.filterNotifications, 1);
+  EXPECT_EQ(WindowText(m_edit), "fil");
+
+  SetComboItems(m_dialog.combo(), {"file1", "file2"});
+  m_dialog.filterNotifications = 0;
+  SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, TRUE, 0);
+  // A click on the first item of the drop-down list.
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(m_dialog.combo(), &info));
+  RECT item = {};
+  SendMessageA(info.hwndList, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  PostMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostAndPump(info.hwndList, WM_LBUTTONUP, 0, at);
+  EXPECT_FALSE(SendMessageA(m_dialog.combo(), CB_GETDROPPEDSTATE, 0, 0));
+  EXPECT_EQ(m_dialog.filterNotifications, 1);
+  // The host filtered with the chosen text.
+  EXPECT_EQ(WindowText(m_edit), "file1");
+  EXPECT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 10);   // file10 to file19
+  // The dialog's own handlers for the combo box never ran.
+  EXPECT_EQ(m_dialog.ownEditChange, 0);
+  EXPECT_EQ(m_dialog.ownSelEndOk, 0);
+}
+
+// ---- the tag kind -----------------------------------------------------------------
+
+class TagBrowserKeys : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 40; ++i) {
+      m_tags.emplace_back(new TagEntry);
+      m_tags.back()->name.Format("tag%02d", i);
+      m_tags.back()->parentName = "Parent";
+      m_tags.back()->file = &m_file;
+    }
+    std::vector<TagEntry*> tags;
+    for (auto& tag : m_tags) tags.push_back(tag.get());
+    m_dialog.SetTags(tags);
+    ASSERT_TRUE(m_dialog.CreateModeless(nullptr));
+    m_list = m_dialog.list();
+    Select(m_list, 5);
+  }
+  void TearDown() override { SendMessageA(m_dialog.tagCombo(), CB_SHOWDROPDOWN, FALSE, 0); }
+
+  FileEntry m_file{"a", "c", "a.c"};
+  std::vector<std::unique_ptr<TagEntry>> m_tags;
+  TestTagBrowser m_dialog{0x400};
+  HWND m_list = nullptr;
+};
+
+TEST_F(TagBrowserKeys, CtrlHomeAndEndGoToTheListViewAsPlainKeys) {
+  for (HWND combo : {m_dialog.parentCombo(), m_dialog.tagCombo()}) {
+    HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+    SetEditText(edit, "ta");
+    KeyProbe probe(m_list);
+    {
+      CtrlHeld ctrl;
+      ASSERT_TRUE(ctrl.seen());
+      probe.Clear();
+      PostAndPump(edit, WM_KEYDOWN, VK_END);
+      EXPECT_EQ(FocusedItem(m_list), 39);
+      PostAndPump(edit, WM_KEYDOWN, VK_HOME);
+      EXPECT_EQ(FocusedItem(m_list), 0);
+    }
+    EXPECT_EQ(probe.keys(), (std::vector<WPARAM>{VK_END, VK_HOME}));
+    EXPECT_EQ(Caret(edit), 2u);   // consumed: the caret did not move
+    // Without Ctrl they stay in the edit field.
+    probe.Clear();
+    PostAndPump(edit, WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(Caret(edit), 0u);
+    EXPECT_TRUE(probe.keys().empty());
+    PostAndPump(edit, WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(probe.keys(), std::vector<WPARAM>{VK_DOWN});
+  }
+}
+
+TEST_F(TagBrowserKeys, F5AsksTheDialogToReloadEvenWithTheDropDownShowing) {
+  int reloads = 0;
+  m_dialog.onReload = [&] { ++reloads; };
+  HWND edit = FindWindowExA(m_dialog.tagCombo(), nullptr, "Edit", nullptr);
+  KeyProbe probe(m_list);
+  PostAndPump(edit, WM_KEYDOWN, VK_F5);
+  EXPECT_EQ(m_dialog.reloadRequests, 1);
+  EXPECT_EQ(reloads, 1);
+  EXPECT_TRUE(probe.keys().empty());
+
+  SetComboItems(m_dialog.tagCombo(), {"x"});
+  SendMessageA(m_dialog.tagCombo(), CB_SHOWDROPDOWN, TRUE, 0);
+  PostAndPump(edit, WM_KEYDOWN, VK_F5);
+  EXPECT_EQ(m_dialog.reloadRequests, 2);
+  PostAndPump(edit, WM_KEYDOWN, VK_DOWN);
+  EXPECT_TRUE(probe.keys().empty());
+}
+
+}  // namespace

@@ -1,0 +1,256 @@
+#include "tests/dialogs/DialogTestSupport.h"
+#include <gtest/gtest.h>
+#include <utility>
+#include "host/module/ModuleLoader.h"
+
+namespace {
+
+// The program's application object: its profile store is a file in the
+// temporary folder, removed at the end.
+class TestApp : public CWinApp {
+ public:
+  TestApp() : CWinApp("ZorvoRegDialogTests") {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    m_path.Format("%szr_dialogs_tests_%lu.ini", folder, GetCurrentProcessId());
+    DeleteFileA(m_path);
+    SetProfilePath(m_path);
+  }
+  ~TestApp() override { DeleteFileA(m_path); }
+
+ private:
+  CString m_path;
+};
+TestApp theApp;
+
+// The IDE application as a raw table of 44 __stdcall positions, each taking
+// one 32-bit argument (the module calls only set active here).
+struct RawIde {
+  const void* const* table;
+  int calls = 0;
+};
+template <int N>
+HRESULT __stdcall RawIdeCall(RawIde* self, DWORD) {
+  ++self->calls;
+  return S_OK;
+}
+template <int... N>
+const void* const* RawIdeTable(std::integer_sequence<int, N...>) {
+  static const void* const table[] = {reinterpret_cast<const void*>(&RawIdeCall<N>)...};
+  return table;
+}
+
+RawIde g_ide = {RawIdeTable(std::make_integer_sequence<int, 44>())};
+ModuleLoader g_loader;
+ModuleTable* g_table = nullptr;
+HWND g_frame = nullptr;
+
+// Loads the module once, with an active top-level window standing for the
+// IDE's frame, and lets the dispatch window close.
+class ModuleEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    g_frame = CreateWindowExA(0, "STATIC", "IDE", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(g_frame);
+    SetActiveWindow(g_frame);
+    ASSERT_TRUE(g_loader.Load());
+    g_table = g_loader.Create(&g_ide, nullptr);
+    ASSERT_NE(g_table, nullptr);
+    Pump();
+  }
+  void TearDown() override {
+    g_loader.Destroy();
+    g_loader.Unload();
+    DestroyWindow(g_frame);
+  }
+};
+::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
+
+std::vector<WPARAM> g_probeKeys;
+HWND g_probeWindow = nullptr;
+HHOOK g_sentHook = nullptr;
+HHOOK g_postedHook = nullptr;
+
+LRESULT CALLBACK SentProbe(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->hwnd == g_probeWindow && sent->message == WM_KEYDOWN)
+    g_probeKeys.push_back(sent->wParam);
+  return CallNextHookEx(g_sentHook, code, wParam, lParam);
+}
+
+LRESULT CALLBACK PostedProbe(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* posted = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && posted->hwnd == g_probeWindow &&
+      posted->message == WM_KEYDOWN)
+    g_probeKeys.push_back(posted->wParam);
+  return CallNextHookEx(g_postedHook, code, wParam, lParam);
+}
+
+void SendCtrl(bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_CONTROL;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+ModuleTable* Table() { return g_table; }
+
+std::string ListText(HWND list, int row, int subItem, const char* supplied) {
+  char buffer[260] = {};
+  lstrcpynA(buffer, supplied, sizeof(buffer));
+  LVITEMA item = {};
+  item.iSubItem = subItem;
+  item.pszText = buffer;
+  item.cchTextMax = sizeof(buffer);
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return buffer;
+}
+
+NMLVDISPINFOA AskDisplayInfo(HWND list, int row, int subItem, UINT mask) {
+  static char supplied[64];
+  lstrcpyA(supplied, "supplied");
+  NMLVDISPINFOA info = {};
+  info.hdr.hwndFrom = list;
+  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+  info.hdr.code = LVN_GETDISPINFOA;
+  info.item.mask = mask;
+  info.item.iItem = row;
+  info.item.iSubItem = subItem;
+  info.item.pszText = supplied;
+  info.item.cchTextMax = sizeof(supplied);
+  SendMessageA(GetParent(list), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+  return info;
+}
+
+void SizeListForVisibleWidth(HWND list, int visibleWidth) {
+  RECT window = {}, client = {};
+  GetWindowRect(list, &window);
+  GetClientRect(list, &client);
+  int frame = (window.right - window.left) - (client.right - client.left);
+  int width = visibleWidth + GetSystemMetrics(SM_CXVSCROLL) + frame;
+  SetWindowPos(list, nullptr, 0, 0, width, window.bottom - window.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ClientWidth(HWND window) {
+  RECT client = {};
+  GetClientRect(window, &client);
+  return client.right - client.left;
+}
+
+std::string WindowText(HWND window) {
+  char buffer[1024] = {};
+  GetWindowTextA(window, buffer, sizeof(buffer));
+  return buffer;
+}
+
+int ProfileInt(const char* section, const char* key, int defaultValue) {
+  return AfxGetApp()->GetProfileInt(section, key, defaultValue);
+}
+
+CString SectionFor(DWORD dialogId) {
+  CString section;
+  section.Format("WindowPositions\\ID=0x%08lx", static_cast<unsigned long>(dialogId));
+  return section;
+}
+
+void Pump() { AfxPumpPendingMessages(); }
+
+void PostAndPump(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageA(window, message, wParam, lParam);
+  Pump();
+}
+
+CtrlHeld::CtrlHeld() {
+  SendCtrl(true);
+  Pump();
+  m_seen = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+CtrlHeld::~CtrlHeld() {
+  SendCtrl(false);
+  Pump();
+}
+
+KeyProbe::KeyProbe(HWND window) {
+  g_probeWindow = window;
+  g_probeKeys.clear();
+  g_sentHook = SetWindowsHookExA(WH_CALLWNDPROC, SentProbe, nullptr, GetCurrentThreadId());
+  g_postedHook = SetWindowsHookExA(WH_GETMESSAGE, PostedProbe, nullptr, GetCurrentThreadId());
+}
+
+KeyProbe::~KeyProbe() {
+  UnhookWindowsHookEx(g_sentHook);
+  UnhookWindowsHookEx(g_postedHook);
+  g_probeWindow = nullptr;
+}
+
+const std::vector<WPARAM>& KeyProbe::keys() const { return g_probeKeys; }
+void KeyProbe::Clear() { g_probeKeys.clear(); }
+
+// ---- test dialogs ----------------------------------------------------------------
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+BEGIN_MESSAGE_MAP(TestFilePicker, FilePickerDialog)
+  ON_NOTIFY(kFilterChangedCode, kComboId, OnTestFilterChanged)
+  ON_CONTROL(CBN_EDITCHANGE, kComboId, OnOwnEditChange)
+  ON_CONTROL(CBN_SELENDOK, kComboId, OnOwnSelEndOk)
+  ON_MESSAGE(kF5Request, OnReload)
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(TestTagBrowser, TagBrowserDialog)
+  ON_MESSAGE(kF5Request, OnCountedReload)
+END_MESSAGE_MAP()
+#pragma GCC diagnostic pop
+
+TestFilePicker::~TestFilePicker() {
+  if (IsWindow()) DestroyWindow();
+}
+
+void TestFilePicker::LayoutControls() {
+  if (m_visibleWidth > 0) SizeListForVisibleWidth(list(), m_visibleWidth);
+  // An extended style of the host's own, which the module must keep.
+  ::SendMessageA(list(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_HEADERDRAGDROP);
+  extendedStyleBeforeInit = static_cast<DWORD>(::SendMessageA(list(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+}
+
+void TestFilePicker::OnTestFilterChanged(NMHDR* header, LRESULT* result) {
+  ++filterNotifications;
+  OnFilterChanged(header, result);
+}
+
+TestTagBrowser::~TestTagBrowser() {
+  if (IsWindow()) DestroyWindow();
+}
+
+void TestTagBrowser::LayoutControls() {
+  if (m_visibleWidth > 0) SizeListForVisibleWidth(list(), m_visibleWidth);
+}
+
+LRESULT TestTagBrowser::OnCountedReload(WPARAM comboId, LPARAM lParam) {
+  ++reloadRequests;
+  return OnReloadRequest(comboId, lParam);
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char buffer[512] = {};
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer));
+    items.push_back(buffer);
+  }
+  return items;
+}
+
+void SetComboItems(HWND combo, const std::vector<std::string>& items) {
+  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items)
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
