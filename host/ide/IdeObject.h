@@ -20,8 +20,9 @@ class IdeFace : public IDispatch {
  public:
   // iid: the identifier this face answers; IID_IDispatch for the object's
   // IUnknown/IDispatch face (the first face an object registers).
+  // No virtual destructor: it would take positions in the interface's table.
+  // Faces are members of their objects and never deleted through this class.
   IdeFace(IdeObject& owner, const char* interfaceName, const IID& iid);
-  virtual ~IdeFace() = default;
   IdeFace(const IdeFace&) = delete;
   IdeFace& operator=(const IdeFace&) = delete;
 
