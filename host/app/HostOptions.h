@@ -1,0 +1,31 @@
+#pragma once
+// The command line of zorvoreg-host:
+//   --workspace DIR     folder of source files (default: the sources the
+//                       program was built from, i.e. the folder above bin\..)
+//   --tags FILE         tags file (default: DIR\tags)
+//   --profile FILE      settings file (default: %APPDATA%\ZorvoReg\zorvoreg-host.ini)
+//   --extra-files FILE  extra-files file (default: DIR\zorvoreg.xf)
+//   --lines             jump by the tags' line numbers instead of their patterns
+//   --script FILE       run the commands of FILE and print a transcript
+#include <string>
+#include <vector>
+
+struct HostOptions {
+  std::string workspace;
+  std::string tags;
+  std::string profile;
+  std::string extraFiles;
+  std::string script;
+  bool jumpByLine = false;
+
+  // False with a message in error for an unknown option or a missing value.
+  bool Parse(const std::vector<std::string>& args, std::string& error);
+  // Fills the defaults that depend on other options; paths become full paths.
+  void Complete();
+
+  static std::string Usage();
+};
+
+// A full Windows path for a path given on the command line (a Linux path
+// "/x/y" is taken as Z:\x\y, as Wine maps the root file system).
+std::string FullPath(const std::string& path);

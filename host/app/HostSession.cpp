@@ -1,0 +1,101 @@
+#include "host/app/HostSession.h"
+
+namespace {
+
+// Files that are the host's own or a build's, not sources of the workspace.
+bool IsSkippedName(const std::string& name) {
+  return name.empty() || name[0] == '.' || name == "tags" || name.compare(0, 6, "build-") == 0 ||
+         name == "build";
+}
+
+void SplitName(const std::string& name, std::string& bare, std::string& extension) {
+  size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0) {
+    bare = name;
+    extension.clear();
+  } else {
+    bare = name.substr(0, dot);
+    extension = name.substr(dot + 1);
+  }
+}
+
+}  // namespace
+
+HostSession::HostSession(const HostOptions& options) : m_options(options) {
+  m_workspace.SetExtraFilesPath(CString(m_options.extraFiles.c_str()));
+  m_tags.SetJumpByLine(m_options.jumpByLine);
+  m_tags.Load(m_options.tags.c_str());
+  ScanFolder("");
+  RebuildCatalog();
+}
+
+HostSession::~HostSession() { Stop(); }
+
+bool HostSession::Start(std::string& error) {
+  if (m_loader.table()) return true;
+  if (!m_loader.Load()) {
+    error = "cannot load " + std::string(static_cast<const char*>(ModuleLoader::ExecutableFolder())) +
+            "ZorvoReg.mod";
+    m_loader.Unload();
+    return false;
+  }
+  m_loader.Create(m_ide.Application(), &m_workspace);
+  return true;
+}
+
+void HostSession::Stop() {
+  m_loader.Destroy();
+  m_loader.Unload();
+}
+
+bool HostSession::ReloadTags() {
+  bool read = m_tags.Load(m_options.tags.c_str());
+  m_tags.SetJumpByLine(m_options.jumpByLine);
+  return read;
+}
+
+std::string HostSession::WorkspacePath(const std::string& relative) const {
+  return m_options.workspace + "\\" + relative;
+}
+
+void HostSession::ScanFolder(const std::string& relativeFolder) {
+  std::string pattern = WorkspacePath(relativeFolder.empty() ? "*" : relativeFolder + "\\*");
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  std::vector<std::string> folders;
+  do {
+    std::string name = found.cFileName;
+    if (IsSkippedName(name)) continue;
+    std::string relative = relativeFolder.empty() ? name : relativeFolder + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      folders.push_back(relative);
+    } else if (m_options.extraFiles != WorkspacePath(relative)) {
+      m_workspace.files().Add(CString(relative.c_str()));
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  for (const std::string& folder : folders) ScanFolder(folder);
+}
+
+void HostSession::RebuildCatalog() {
+  m_catalog.Clear();
+  m_catalogPaths.clear();
+  WorkspaceFileCollection& files = m_workspace.files();
+  for (int i = 0; i < files.size(); ++i) {
+    std::string relative = static_cast<const char*>(files.at(i)->name());
+    size_t slash = relative.find_last_of("\\/");
+    std::string folder = slash == std::string::npos ? std::string() : relative.substr(0, slash);
+    std::string bare, extension;
+    SplitName(relative.substr(slash == std::string::npos ? 0 : slash + 1), bare, extension);
+    m_catalog.Add(bare.c_str(), extension.c_str(), folder.c_str());
+    m_catalogPaths.push_back(WorkspacePath(relative));
+  }
+}
+
+std::string HostSession::PathOf(const FileEntry* file) const {
+  for (DWORD i = 0; i < m_catalog.GetCount(); ++i) {
+    if (m_catalog.At(i) == file) return m_catalogPaths[i];
+  }
+  return std::string();
+}

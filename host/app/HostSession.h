@@ -1,0 +1,55 @@
+#pragma once
+// Everything the host add-in holds while the IDE runs: the reference IDE,
+// the workspace (a folder of source files), the tags read from the tags
+// file, the file catalog the file picker shows, and the loaded module with
+// its operation table. Start and Stop load and unload the module exactly as
+// the add-in does; Restart does both (the module then reads its settings
+// again from the profile store).
+#include <string>
+#include <vector>
+#include "host/app/HostOptions.h"
+#include "host/ctags/TagSet.h"
+#include "host/ide/ReferenceIde.h"
+#include "host/module/ModuleLoader.h"
+#include "host/objects/FileEntry.h"
+#include "host/workspace/Workspace.h"
+
+class HostSession {
+ public:
+  explicit HostSession(const HostOptions& options);
+  ~HostSession();
+
+  // Loads ZorvoReg.mod and calls ZorvoRegCreate; the IDE's main window must
+  // exist (SetMainWindow) so that the module finds its frame. False with a
+  // message when the module cannot be loaded.
+  bool Start(std::string& error);
+  void Stop();   // ZorvoRegDestroy, then FreeLibrary
+
+  ModuleTable* table() const { return m_loader.table(); }
+  ReferenceIde& ide() { return m_ide; }
+  Workspace& workspace() { return m_workspace; }
+  TagSet& tags() { return m_tags; }
+  FileCatalog& catalog() { return m_catalog; }
+  const HostOptions& options() const { return m_options; }
+
+  // Reads the tags file again (the F5 request); false when it cannot be read.
+  bool ReloadTags();
+  // The catalog again from the workspace's files (scanned ones and those the
+  // module's synchronisation added).
+  void RebuildCatalog();
+  // Full path of a catalog file.
+  std::string PathOf(const FileEntry* file) const;
+  // A workspace-relative name made a full path.
+  std::string WorkspacePath(const std::string& relative) const;
+
+ private:
+  void ScanFolder(const std::string& relativeFolder);
+
+  HostOptions m_options;
+  ReferenceIde m_ide;
+  Workspace m_workspace;
+  TagSet m_tags;
+  FileCatalog m_catalog;
+  std::vector<std::string> m_catalogPaths;   // full path of each catalog position
+  ModuleLoader m_loader;
+};

@@ -1,0 +1,121 @@
+#include "host/app/KeyInput.h"
+#include <cctype>
+#include "fw/Wnd.h"
+
+namespace {
+
+struct NamedKey {
+  const char* name;
+  UINT vk;
+};
+
+const NamedKey kNamedKeys[] = {
+    {"Up", VK_UP},         {"Down", VK_DOWN},     {"Left", VK_LEFT},
+    {"Right", VK_RIGHT},   {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT},
+    {"Home", VK_HOME},     {"End", VK_END},       {"F5", VK_F5},
+    {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Back", VK_BACK},
+    {"Tab", VK_TAB},   {"Delete", VK_DELETE},
+};
+
+LPARAM KeyParam(UINT vk, bool up) {
+  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, 0 /* MAPVK_VK_TO_VSC */)) << 16;
+  LPARAM param = 1 | scan;
+  if (up) param |= (1 << 30) | (1u << 31);
+  return param;
+}
+
+void SendCtrl(bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_CONTROL;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+bool ParseKeyName(const std::string& name, KeyStroke& key) {
+  key = KeyStroke();
+  std::string rest = name;
+  if (rest.compare(0, 5, "Ctrl+") == 0) {
+    key.ctrl = true;
+    rest = rest.substr(5);
+  }
+  for (const NamedKey& named : kNamedKeys) {
+    if (rest == named.name) {
+      key.vk = named.vk;
+      return true;
+    }
+  }
+  if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) {
+    key.vk = static_cast<UINT>(std::toupper(static_cast<unsigned char>(rest[0])));
+    return true;
+  }
+  return false;
+}
+
+bool PumpPending() {
+  MSG msg;
+  // Twice through an empty queue: handlers post follow-up messages.
+  for (int idle = 0; idle < 2;) {
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ++idle;
+      Sleep(5);
+      continue;
+    }
+    idle = 0;
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    if (AfxPreTranslateMessage(&msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+// Shift is set in the thread's key state, which is what turns the key-down
+// into its character when the loop translates it.
+static void SetShift(bool down) {
+  BYTE state[256];
+  if (!GetKeyboardState(state)) return;
+  state[VK_SHIFT] = down ? 0x80 : 0;
+  SetKeyboardState(state);
+}
+
+void PostKey(HWND target, const KeyStroke& key) {
+  if (key.ctrl) {
+    SendCtrl(true);
+    PumpPending();
+  }
+  if (key.shift) SetShift(true);
+  PostMessageA(target, WM_KEYDOWN, key.vk, KeyParam(key.vk, false));
+  PumpPending();
+  if (key.shift) SetShift(false);
+  // The dialog may be gone after Enter or Escape.
+  if (IsWindow(target)) {
+    PostMessageA(target, WM_KEYUP, key.vk, KeyParam(key.vk, true));
+    PumpPending();
+  }
+  if (key.ctrl) {
+    SendCtrl(false);
+    PumpPending();
+  }
+}
+
+void TypeText(HWND target, const std::string& text) {
+  for (char ch : text) {
+    SHORT scan = VkKeyScanA(ch);
+    if (scan == -1 || (HIBYTE(scan) & ~1)) {
+      // No key types it without Ctrl or Alt: the character alone.
+      PostMessageA(target, WM_CHAR, static_cast<unsigned char>(ch), 1);
+      PumpPending();
+      continue;
+    }
+    KeyStroke key;
+    key.vk = LOBYTE(scan);
+    key.shift = (HIBYTE(scan) & 1) != 0;
+    PostKey(target, key);
+  }
+}

@@ -1,0 +1,229 @@
+#include "host/app/MainWindow.h"
+
+namespace {
+
+HMENU BuildMenu() {
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, MainWindow::kOpenFile, "&Open file...\tCtrl+P");
+  AppendMenuA(file, MF_STRING, MainWindow::kBrowseTags, "Browse &tags...\tCtrl+T");
+  AppendMenuA(file, MF_STRING, MainWindow::kExtraFiles, "&Extra files...\tCtrl+E");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, MainWindow::kReloadTags, "&Reload tags\tF5");
+  AppendMenuA(file, MF_STRING, MainWindow::kRestart, "Re&start module\tCtrl+R");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, MainWindow::kExit, "E&xit");
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  return bar;
+}
+
+HACCEL BuildAccelerators() {
+  ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'P', MainWindow::kOpenFile},
+      {FVIRTKEY | FCONTROL, 'T', MainWindow::kBrowseTags},
+      {FVIRTKEY | FCONTROL, 'E', MainWindow::kExtraFiles},
+      {FVIRTKEY, VK_F5, MainWindow::kReloadTags},
+      {FVIRTKEY | FCONTROL, 'R', MainWindow::kRestart},
+  };
+  return CreateAcceleratorTableA(keys, sizeof(keys) / sizeof(keys[0]));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HostSession& session)
+    : m_session(session), m_editor(session.ide()), m_extraFiles(nullptr, &session.workspace()) {}
+
+MainWindow::~MainWindow() {
+  CloseWindows();
+  if (m_accelerators) DestroyAcceleratorTable(m_accelerators);
+}
+
+bool MainWindow::Create() {
+  RECT rect = {40, 40, 40 + 1000, 40 + 720};
+  DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  if (!CreateEx(0, nullptr, "ZorvoReg host", style, rect, static_cast<HWND>(nullptr), 0)) return false;
+  SetMenu(m_hWnd, BuildMenu());
+  m_accelerators = BuildAccelerators();
+  RECT client;
+  GetClientRect(&client);
+  if (!m_editor.Create(this, client)) return false;
+  UpdateTitle();
+  m_session.ide().SetMainWindow(m_hWnd);
+  ShowWindow(SW_SHOW);
+  UpdateWindow();
+  SetForegroundWindow(m_hWnd);
+  return true;
+}
+
+void MainWindow::UpdateTitle() {
+  std::string title = "ZorvoReg host - " + m_session.options().workspace + " - " +
+                       std::to_string(m_session.tags().tags().size()) + " tags";
+  SetWindowText(title.c_str());
+}
+
+void MainWindow::Layout() {
+  RECT client;
+  GetClientRect(&client);
+  if (m_editor.IsWindow()) m_editor.MoveWindow(0, 0, client.right, client.bottom);
+}
+
+void MainWindow::PlaceDialog(CWnd& dialog) {
+  RECT frame, box;
+  GetWindowRect(&frame);
+  dialog.GetWindowRect(&box);
+  int x = frame.left + ((frame.right - frame.left) - (box.right - box.left)) / 2;
+  int y = frame.top + 60;
+  SetWindowPos(dialog.GetSafeHwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+FilePickerDialog* MainWindow::filePicker() const {
+  return m_filePicker && m_filePicker->IsWindow() ? m_filePicker.get() : nullptr;
+}
+
+TagBrowserDialog* MainWindow::tagBrowser() const {
+  return m_tagBrowser && m_tagBrowser->IsWindow() ? m_tagBrowser.get() : nullptr;
+}
+
+ExtraFilesWindow* MainWindow::extraFilesWindow() const {
+  return m_extraFilesWindow && m_extraFilesWindow->IsWindow() ? m_extraFilesWindow.get() : nullptr;
+}
+
+FilePickerDialog* MainWindow::OpenFilePicker() {
+  if (FilePickerDialog* open = filePicker()) {
+    ::SetActiveWindow(open->GetSafeHwnd());
+    return open;
+  }
+  if (!m_session.table()) return nullptr;
+  m_session.RebuildCatalog();
+  m_filePicker = std::make_unique<FilePickerDialog>(m_session.table());
+  m_filePicker->SetFiles(&m_session.catalog());
+  m_filePicker->onChosen = [this](FileEntry* file) { OnFileChosen(file); };
+  if (!m_filePicker->CreateModeless(this)) return nullptr;
+  PlaceDialog(*m_filePicker);
+  m_filePicker->ShowWindow(SW_SHOW);
+  ::SetFocus(m_filePicker->EditOf(FilePickerDialog::kComboId));
+  return m_filePicker.get();
+}
+
+TagBrowserDialog* MainWindow::OpenTagBrowser() {
+  if (TagBrowserDialog* open = tagBrowser()) {
+    ::SetActiveWindow(open->GetSafeHwnd());
+    return open;
+  }
+  if (!m_session.table()) return nullptr;
+  m_tagBrowser = std::make_unique<TagBrowserDialog>(m_session.table());
+  m_tagBrowser->SetTags(m_session.tags().tags());
+  m_tagBrowser->onChosen = [this](TagEntry* tag) { OnTagChosen(tag); };
+  m_tagBrowser->onReload = [this]() { ReloadTags(); };
+  if (!m_tagBrowser->CreateModeless(this)) return nullptr;
+  PlaceDialog(*m_tagBrowser);
+  m_tagBrowser->ShowWindow(SW_SHOW);
+  ::SetFocus(m_tagBrowser->EditOf(TagBrowserDialog::kTagComboId));
+  return m_tagBrowser.get();
+}
+
+ExtraFilesWindow* MainWindow::OpenExtraFiles() {
+  if (ExtraFilesWindow* open = extraFilesWindow()) {
+    ::SetActiveWindow(open->GetSafeHwnd());
+    return open;
+  }
+  if (!m_session.table()) return nullptr;
+  m_extraFiles.SetTable(m_session.table());
+  m_extraFilesWindow = std::make_unique<ExtraFilesWindow>(m_extraFiles);
+  m_extraFilesWindow->onWorkspaceChanged = [this]() { m_session.RebuildCatalog(); };
+  if (!m_extraFilesWindow->Create(this)) return nullptr;
+  return m_extraFilesWindow.get();
+}
+
+void MainWindow::ReloadTags() {
+  m_session.ReloadTags();
+  if (TagBrowserDialog* open = tagBrowser()) open->SetTags(m_session.tags().tags());
+  UpdateTitle();
+}
+
+void MainWindow::OnTagChosen(TagEntry* tag) {
+  ModuleTable* table = m_session.table();
+  TagBrowserDialog* dialog = tagBrowser();
+  // The filters that found the tag go to the top of their histories.
+  if (dialog) {
+    table->addTagParentHistory(dialog->FilterText(TagBrowserDialog::kParentComboId));
+    table->addTagHistory(dialog->FilterText(TagBrowserDialog::kTagComboId));
+  }
+  bool shown = table->goToTag(tag);
+  m_editor.Sync();
+  if (onJump) onJump(tag, shown);
+}
+
+void MainWindow::OnFileChosen(FileEntry* file) {
+  ModuleTable* table = m_session.table();
+  if (FilePickerDialog* dialog = filePicker()) table->addFileHistory(dialog->FilterText(FilePickerDialog::kComboId));
+  std::string path = m_session.PathOf(file);
+  int size = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
+  if (size > 1) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], size);
+  bool opened = !path.empty() && m_session.ide().Documents().Open(wide) != nullptr;
+  m_editor.Sync();
+  if (onFileOpened) onFileOpened(path, opened);
+}
+
+void MainWindow::CloseWindows() {
+  // Closing a dialog runs the module's close entry (widths and histories).
+  if (FilePickerDialog* open = filePicker()) open->DestroyWindow();
+  if (TagBrowserDialog* open = tagBrowser()) open->DestroyWindow();
+  if (ExtraFilesWindow* open = extraFilesWindow()) open->DestroyWindow();
+  m_filePicker.reset();
+  m_tagBrowser.reset();
+  m_extraFilesWindow.reset();
+}
+
+bool MainWindow::RestartModule(std::string& error) {
+  CloseWindows();
+  m_extraFiles.SetTable(nullptr);
+  m_session.Stop();
+  ::SetActiveWindow(m_hWnd);
+  bool started = m_session.Start(error);
+  m_extraFiles.SetTable(m_session.table());
+  return started;
+}
+
+bool MainWindow::PreTranslateMessage(MSG* msg) {
+  if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
+      TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
+    return true;
+  }
+  return CWnd::PreTranslateMessage(msg);
+}
+
+LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      Layout();
+      break;
+    case WM_COMMAND:
+      if (lParam == 0) {
+        std::string error;
+        switch (LOWORD(wParam)) {
+          case kOpenFile: OpenFilePicker(); return 0;
+          case kBrowseTags: OpenTagBrowser(); return 0;
+          case kExtraFiles: OpenExtraFiles(); return 0;
+          case kReloadTags: ReloadTags(); return 0;
+          case kRestart:
+            if (!RestartModule(error)) MessageBoxA(m_hWnd, error.c_str(), "ZorvoReg host", MB_OK);
+            return 0;
+          case kExit: DestroyWindow(); return 0;
+          default: break;
+        }
+      }
+      break;
+    case WM_CLOSE:
+      DestroyWindow();
+      return 0;
+    case WM_DESTROY:
+      CloseWindows();
+      PostQuitMessage(0);
+      break;
+    default:
+      break;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The IDE's main window: a menu with keyboard shortcuts for the file picker
+// (Ctrl+P), the tag browser (Ctrl+T), the extra-files window (Ctrl+E), tag
+// reload (F5) and a module restart (Ctrl+R), over the editor view.
+#include <functional>
+#include <memory>
+#include "fw/Wnd.h"
+#include "host/app/EditorView.h"
+#include "host/app/ExtraFilesController.h"
+#include "host/app/ExtraFilesWindow.h"
+#include "host/app/HostSession.h"
+#include "host/dialogs/FilePickerDialog.h"
+#include "host/dialogs/TagBrowserDialog.h"
+
+class MainWindow : public CWnd {
+ public:
+  enum : UINT { kOpenFile = 100, kBrowseTags, kExtraFiles, kReloadTags, kRestart, kExit };
+
+  explicit MainWindow(HostSession& session);
+  ~MainWindow() override;
+
+  bool Create();
+  // Opens the window, or brings the open one to the front.
+  FilePickerDialog* OpenFilePicker();
+  TagBrowserDialog* OpenTagBrowser();
+  ExtraFilesWindow* OpenExtraFiles();
+  // Closes the dialogs and windows, unloads and loads the module again.
+  bool RestartModule(std::string& error);
+  void ReloadTags();
+
+  // The open windows, or null.
+  FilePickerDialog* filePicker() const;
+  TagBrowserDialog* tagBrowser() const;
+  ExtraFilesWindow* extraFilesWindow() const;
+  EditorView& editor() { return m_editor; }
+  ExtraFilesController& extraFiles() { return m_extraFiles; }
+
+  // What the last choice did: the go-to-tag entry's result, or a file opened.
+  std::function<void(const TagEntry* tag, bool shown)> onJump;
+  std::function<void(const std::string& path, bool opened)> onFileOpened;
+
+  bool PreTranslateMessage(MSG* msg) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnTagChosen(TagEntry* tag);
+  void OnFileChosen(FileEntry* file);
+  void CloseWindows();
+  void Layout();
+  void UpdateTitle();
+  void PlaceDialog(CWnd& dialog);
+
+  HostSession& m_session;
+  EditorView m_editor;
+  ExtraFilesController m_extraFiles;
+  std::unique_ptr<FilePickerDialog> m_filePicker;
+  std::unique_ptr<TagBrowserDialog> m_tagBrowser;
+  std::unique_ptr<ExtraFilesWindow> m_extraFilesWindow;
+  HACCEL m_accelerators = nullptr;
+};

@@ -1,0 +1,174 @@
+#include "host/ctags/TagSet.h"
+#include <fstream>
+#include <map>
+#include <set>
+#include "host/ctags/TagKind.h"
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The namespace part of a scope: its longest leading run of components that
+// names a known namespace ("outer::inner" of "outer::inner::Widget").
+std::string NamespacePart(const std::string& scope, const std::set<std::string>& namespaces) {
+  std::string best;
+  size_t pos = 0;
+  while (true) {
+    size_t sep = scope.find("::", pos);
+    std::string prefix = sep == std::string::npos ? scope : scope.substr(0, sep);
+    if (namespaces.count(prefix)) best = prefix;
+    if (sep == std::string::npos) break;
+    pos = sep + 2;
+  }
+  return best;
+}
+
+// True when a scope tag on line `a` encloses a tag on `line` better than one
+// on line `b`: one that starts above the tag beats one below it, the nearer
+// the better.
+bool Encloses(int a, int b, int line) {
+  bool aAbove = a <= line, bAbove = b <= line;
+  if (aAbove != bAbove) return aAbove;
+  return aAbove ? a > b : a < b;
+}
+
+}  // namespace
+
+std::string TagSet::ResolvePath(const std::string& file, const std::string& folder) {
+  std::string name = file;
+  for (char& ch : name) {
+    if (ch == '/') ch = '\\';
+  }
+  bool absolute = (name.size() > 1 && name[1] == ':') || name.compare(0, 2, "\\\\") == 0;
+  if (absolute) return name;
+  // A Linux absolute path: Wine shows the root file system as drive Z:.
+  if (!name.empty() && name[0] == '\\') return "Z:" + name;
+  while (name.compare(0, 2, ".\\") == 0) name.erase(0, 2);
+  return folder + name;
+}
+
+std::string TagSet::QualifiedName(const CtagsEntry& entry) {
+  return entry.scope.empty() ? entry.name : entry.scope + "::" + entry.name;
+}
+
+void TagSet::Clear() {
+  m_order.clear();
+  m_tags.clear();
+  m_entries.clear();
+  m_files.clear();
+  m_filePaths.clear();
+  m_invalidLines = 0;
+  m_skippedKinds = 0;
+}
+
+bool TagSet::Load(const char* tagsPath) {
+  std::string path = tagsPath ? tagsPath : "";
+  Clear();
+  m_path = path;
+  std::ifstream in(m_path, std::ios::binary);
+  if (!in) return false;
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  AddLines(lines, FolderOf(m_path));
+  return true;
+}
+
+void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& folder) {
+  for (const std::string& line : lines) {
+    CtagsEntry entry;
+    switch (ParseCtagsLine(line, entry)) {
+      case CtagsLineResult::Comment:
+        break;
+      case CtagsLineResult::Invalid:
+        ++m_invalidLines;
+        break;
+      case CtagsLineResult::Tag: {
+        if (entry.typeCode < 0) {
+          ++m_skippedKinds;
+          break;
+        }
+        auto tag = std::make_unique<TagEntry>();
+        std::string full = ResolvePath(entry.file, folder);
+        tag->typeCode = entry.typeCode;
+        tag->name = entry.name.c_str();
+        tag->fileName = full.c_str();
+        tag->searchString = entry.searchString.c_str();
+        tag->parentName = LastScopeComponent(entry.scope).c_str();
+        tag->file = FileFor(full, folder);
+        m_order.push_back(tag.get());
+        m_tags.push_back(std::move(tag));
+        m_entries.push_back(entry);
+        break;
+      }
+    }
+  }
+  ApplyLines();
+  Link();
+}
+
+void TagSet::SetJumpByLine(bool byLine) {
+  m_jumpByLine = byLine;
+  ApplyLines();
+}
+
+void TagSet::ApplyLines() {
+  for (size_t i = 0; i < m_order.size(); ++i) {
+    const CtagsEntry& entry = m_entries[i];
+    m_order[i]->line = entry.searchString.empty() || m_jumpByLine ? entry.line : -1;
+  }
+}
+
+FileEntry* TagSet::FileFor(const std::string& fullPath, const std::string& folder) {
+  for (size_t i = 0; i < m_filePaths.size(); ++i) {
+    if (m_filePaths[i] == fullPath) return m_files[i].get();
+  }
+  std::string pathText = fullPath.compare(0, folder.size(), folder) == 0 ? fullPath.substr(folder.size()) : fullPath;
+  std::string name = fullPath.substr(fullPath.find_last_of('\\') + 1);
+  size_t dot = name.rfind('.');
+  // A leading dot (".profile") names the file; it does not start an extension.
+  std::string bare = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  std::string extension = dot == std::string::npos || dot == 0 ? std::string() : name.substr(dot + 1);
+  m_files.push_back(std::make_unique<FileEntry>(bare.c_str(), extension.c_str(), pathText.c_str()));
+  m_filePaths.push_back(fullPath);
+  return m_files.back().get();
+}
+
+// Namespaces from the namespace tags; then each tag's namespace and its
+// parent tag (the tag of the same file whose qualified name is the scope).
+void TagSet::Link() {
+  std::set<std::string> namespaces;
+  std::multimap<std::string, size_t> byQualifiedName;
+  std::multimap<std::string, size_t> byName;
+  for (size_t i = 0; i < m_entries.size(); ++i) {
+    if (m_entries[i].typeCode == TagNSpace) namespaces.insert(QualifiedName(m_entries[i]));
+    byQualifiedName.emplace(QualifiedName(m_entries[i]), i);
+    byName.emplace(m_entries[i].name, i);
+  }
+  for (size_t i = 0; i < m_entries.size(); ++i) {
+    const CtagsEntry& entry = m_entries[i];
+    TagEntry* tag = m_order[i];
+    tag->parent = nullptr;
+    if (entry.scope.empty()) continue;
+    tag->nameSpace = (entry.scopeKind == "namespace" ? entry.scope : NamespacePart(entry.scope, namespaces)).c_str();
+    int scopeType = TagTypeFromCtagsKind(entry.scopeKind);
+    // The scope tag by its qualified name; failing that, by its bare name
+    // (a scope written without its namespaces).
+    long best = -1;
+    for (int pass = 0; pass < 2 && best < 0; ++pass) {
+      auto range = pass == 0 ? byQualifiedName.equal_range(entry.scope)
+                             : byName.equal_range(LastScopeComponent(entry.scope));
+      for (auto it = range.first; it != range.second; ++it) {
+        size_t j = it->second;
+        if (j == i || m_order[j]->file != tag->file) continue;
+        if (scopeType >= 0 && m_entries[j].typeCode != scopeType) continue;
+        // Of several definitions, the nearest one above the tag encloses it.
+        if (best < 0 || Encloses(m_entries[j].line, m_entries[best].line, entry.line)) best = static_cast<long>(j);
+      }
+    }
+    if (best >= 0) tag->parent = m_order[best];
+  }
+}

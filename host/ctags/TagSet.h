@@ -1,0 +1,56 @@
+#pragma once
+// All tags of one tags file as the host's tag objects, with one host file
+// object per source file. Tag file names become full paths (relative names
+// start at the tags file's folder; '/' becomes '\'), each tag gets its parent
+// name, its namespace and its parent tag, and the set can be read again (the
+// F5 refresh).
+#include <memory>
+#include <string>
+#include <vector>
+#include "host/ctags/CtagsLine.h"
+#include "host/objects/TagEntry.h"
+
+class TagSet {
+ public:
+  // Replaces the set with the tags of the file. False when the file cannot be
+  // read (the set is then empty).
+  bool Load(const char* tagsPath);
+  bool Reload() { return Load(m_path.c_str()); }
+  void Clear();
+
+  // In tags-file order; entries()[i] is the line that tags()[i] came from.
+  const std::vector<TagEntry*>& tags() const { return m_order; }
+  const std::vector<CtagsEntry>& entries() const { return m_entries; }
+  int invalidLines() const { return m_invalidLines; }
+  int skippedKinds() const { return m_skippedKinds; }
+  const std::string& path() const { return m_path; }
+
+  // A tag with a search pattern goes to the module with line -1, so that the
+  // jump searches the pattern (which survives edits above it); with byLine
+  // every tag goes with its line.
+  void SetJumpByLine(bool byLine);
+
+  // Adds the tags of lines already read; folder is where relative file names
+  // start (with a trailing backslash, or empty).
+  void AddLines(const std::vector<std::string>& lines, const std::string& folder);
+
+  // The full path for a file name written in a tags file.
+  static std::string ResolvePath(const std::string& file, const std::string& folder);
+  // The name with its scope ("a::B::c"), which a child's scope field names.
+  static std::string QualifiedName(const CtagsEntry& entry);
+
+ private:
+  FileEntry* FileFor(const std::string& fullPath, const std::string& folder);
+  void Link();
+  void ApplyLines();
+
+  std::string m_path;
+  std::vector<std::unique_ptr<FileEntry>> m_files;
+  std::vector<std::string> m_filePaths;   // full path of m_files[i]
+  std::vector<std::unique_ptr<TagEntry>> m_tags;
+  std::vector<TagEntry*> m_order;
+  std::vector<CtagsEntry> m_entries;
+  int m_invalidLines = 0;
+  int m_skippedKinds = 0;
+  bool m_jumpByLine = false;
+};
