@@ -1,0 +1,126 @@
+#include "tests/tags/TagTestHost.h"
+
+#include <cstdio>
+#include "fw/Wnd.h"
+
+namespace {
+
+// The tag's table of virtual functions as the host lays it out: every
+// position takes the object and nothing else (__stdcall).
+struct TagObject {
+  const void* const* table;
+  TestTag* tag;
+};
+
+TestTag* Of(TagObject* self) { return self->tag; }
+
+int __stdcall TypeCode(TagObject* self) { Of(self)->calls.push_back(0); return 1; }
+const char* __stdcall Name(TagObject* self) { Of(self)->calls.push_back(2); return Of(self)->name.c_str(); }
+const char* __stdcall FileName(TagObject* self) {
+  Of(self)->calls.push_back(3);
+  return Of(self)->fileName.c_str();
+}
+const char* __stdcall SearchString(TagObject* self) {
+  Of(self)->calls.push_back(4);
+  return Of(self)->searchString.c_str();
+}
+const char* __stdcall ParentName(TagObject* self) { Of(self)->calls.push_back(6); return ""; }
+int __stdcall Line(TagObject* self) { Of(self)->calls.push_back(7); return Of(self)->line; }
+const char* __stdcall Namespace(TagObject* self) { Of(self)->calls.push_back(11); return ""; }
+void* __stdcall ParentTag(TagObject* self) { Of(self)->calls.push_back(12); return nullptr; }
+void* __stdcall FileObject(TagObject* self) { Of(self)->calls.push_back(14); return nullptr; }
+void __stdcall Never(TagObject* self) { Of(self)->calls.push_back(-1); }
+
+const void* const kTagTable[] = {
+    reinterpret_cast<const void*>(&TypeCode),  reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&Name),      reinterpret_cast<const void*>(&FileName),
+    reinterpret_cast<const void*>(&SearchString), reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&ParentName), reinterpret_cast<const void*>(&Line),
+    reinterpret_cast<const void*>(&Never),     reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&Never),     reinterpret_cast<const void*>(&Namespace),
+    reinterpret_cast<const void*>(&ParentTag), reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&FileObject),
+};
+
+void __stdcall WorkspaceNothing(void*) {}
+const void* const kWorkspaceTable[12] = {
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+    reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
+};
+struct { const void* const* table; } g_workspace = {kWorkspaceTable};
+
+// One host object per test tag, alive for the whole program (the module may
+// hold the pointer as its remembered tag).
+std::vector<TagObject*>& TagObjects() {
+  static std::vector<TagObject*> objects;
+  return objects;
+}
+
+}  // namespace
+
+void* AsHostTag(TestTag& tag) {
+  for (TagObject* object : TagObjects()) {
+    if (object->tag == &tag) return object;
+  }
+  TagObjects().push_back(new TagObject{kTagTable, &tag});
+  return TagObjects().back();
+}
+
+void* RawWorkspace() { return &g_workspace; }
+
+void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr) << path;
+  for (const std::string& line : lines) std::fprintf(file, "%s\r\n", line.c_str());
+  std::fclose(file);
+}
+
+void TagJumpTest::SetUp() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  char name[64];
+  std::snprintf(name, sizeof name, "zr_tags_sample_%lu.cpp", GetCurrentProcessId());
+  m_sampleFile = std::string(folder) + name;
+  WriteLines(m_sampleFile, {
+      "// sample source",                          // 1
+      "int Alpha(int x) {",                        // 2
+      "  return x;",                               // 3
+      "}",                                         // 4
+      "struct Beta$Gamma { int cost$; };",         // 5
+      "int alpha_lower() { return 0; }",           // 6
+      "int Alpha(int x);",                         // 7
+  });
+
+  m_mainWindow = CreateWindowExA(0, "STATIC", "IDE", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ide.SetMainWindow(m_mainWindow);
+  ASSERT_TRUE(loader.Load());
+  table = loader.Create(ide.Application(), RawWorkspace());
+  ASSERT_NE(table, nullptr);
+  AfxPumpPendingMessages();   // the dispatch window closes
+  ide.Log().Clear();
+}
+
+void TagJumpTest::TearDown() {
+  ide.Log().SetHook(nullptr);
+  loader.Destroy();
+  loader.Unload();
+  if (m_mainWindow) DestroyWindow(m_mainWindow);
+  DeleteFileA(m_sampleFile.c_str());
+}
+
+bool TagJumpTest::GoToTag(TestTag* tag) { return table->goToTag(tag ? AsHostTag(*tag) : nullptr); }
+
+void* TagJumpTest::LastTag() { return table->getLastTag(); }
+
+std::vector<std::string> TagJumpTest::IdeCalls() const {
+  std::vector<std::string> calls;
+  for (const IdeCall& call : const_cast<ReferenceIde&>(ide).Log().Calls()) {
+    if (call.position != 0) calls.push_back(call.Text());
+  }
+  return calls;
+}
