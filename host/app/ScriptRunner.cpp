@@ -56,6 +56,7 @@ std::string Trim(const std::string& text) {
 
 ScriptRunner::ScriptRunner(MainWindow& window, HostSession& session) : m_window(window), m_session(session) {
   m_window.onJump = [this](const TagEntry* tag, bool shown) {
+    ReportMessageBoxes();   // a box the jump showed comes first
     Say(std::string("go to tag ") + static_cast<const char*>(tag->name) + ": " + (shown ? "shown" : "not shown"));
   };
   m_window.onFileOpened = [this](const std::string& path, bool opened) {
@@ -82,8 +83,10 @@ int ScriptRunner::Run(const std::vector<std::string>& lines) {
     std::printf("> %s\n", line.c_str());
     m_output.clear();
     Execute(line);
+    PumpPending();
     ReportMessageBoxes();
-    m_lastOutput = m_output;
+    // A run of expects all look at the command before them.
+    if (line.compare(0, 6, "expect") != 0) m_lastOutput = m_output;
     std::fflush(stdout);
   }
   return m_failures;
@@ -100,7 +103,6 @@ void ScriptRunner::Fail(const std::string& text) {
 }
 
 void ScriptRunner::ReportMessageBoxes() {
-  PumpPending();
   for (std::string text : m_boxes.TakeTexts()) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     Say("message box: \"" + text + "\" (closed with OK)");

@@ -12,7 +12,8 @@
 //   screenshot tags|files|editor|extra|main FILE.bmp
 //   expect TEXT                      echo TEXT               # comment
 // FILTER is tag (1052), parent (1051), file (1021) or the item number; KEY
-// names as in KeyInput.h. expect checks the previous command's output.
+// names as in KeyInput.h. expect checks the output of the last command
+// before it that was not an expect.
 #include <string>
 #include <vector>
 #include "host/app/MainWindow.h"
