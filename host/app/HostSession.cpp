@@ -4,8 +4,7 @@ namespace {
 
 // Files that are the host's own or a build's, not sources of the workspace.
 bool IsSkippedName(const std::string& name) {
-  return name.empty() || name[0] == '.' || name == "tags" || name.compare(0, 6, "build-") == 0 ||
-         name == "build";
+  return name.empty() || name[0] == '.' || name.compare(0, 6, "build-") == 0 || name == "build";
 }
 
 void SplitName(const std::string& name, std::string& bare, std::string& extension) {
@@ -70,7 +69,7 @@ void HostSession::ScanFolder(const std::string& relativeFolder) {
     std::string relative = relativeFolder.empty() ? name : relativeFolder + "\\" + name;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       folders.push_back(relative);
-    } else if (m_options.extraFiles != WorkspacePath(relative)) {
+    } else if (m_options.extraFiles != WorkspacePath(relative) && m_options.tags != WorkspacePath(relative)) {
       m_workspace.files().Add(CString(relative.c_str()));
     }
   } while (FindNextFileA(search, &found));

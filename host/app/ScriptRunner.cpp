@@ -74,12 +74,16 @@ bool ScriptRunner::ReadScript(const std::string& path, std::vector<std::string>&
 
 int ScriptRunner::Run(const std::vector<std::string>& lines) {
   PumpPending();
+  bool inComment = false;
   for (const std::string& line : lines) {
     if (line.empty()) continue;
     if (line[0] == '#') {
-      std::printf("\n%s\n", line.c_str());
+      // A comment block is set off from the commands by one empty line.
+      std::printf("%s%s\n", inComment ? "" : "\n", line.c_str());
+      inComment = true;
       continue;
     }
+    inComment = false;
     std::printf("> %s\n", line.c_str());
     m_output.clear();
     Execute(line);
