@@ -15,20 +15,22 @@ FilePickerDialog::~FilePickerDialog() {
   if (IsWindow()) DestroyWindow();
 }
 
-DialogTemplate FilePickerDialog::BuildTemplate() const {
-  DialogTemplate t(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME, 0, 0, 320, 200,
-                   "Open File");
-  t.AddItem(kComboId, "ComboBox",
+CDialogTemplate FilePickerDialog::BuildTemplate() const {
+  CDialogTemplate t("Open File",
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME,
+                    0, 0, 320, 200);
+  t.AddItem("ComboBox", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-            7, 7, 306, 120);
-  t.AddItem(kListId, "SysListView32",
+            7, 7, 306, 120, kComboId);
+  t.AddItem("SysListView32", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
-                LVS_SHOWSELALWAYS,
-            7, 25, 306, 150);
-  t.AddItem(IDOK, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 209, 180, 50, 14,
-            "OK");
-  t.AddItem(IDCANCEL, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 263, 180, 50,
-            14, "Cancel");
+                LVS_SHOWSELALWAYS, 7, 25, 306, 150, kListId);
+  t.AddItem("Button", "OK",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+            209, 180, 50, 14, IDOK);
+  t.AddItem("Button", "Cancel",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+            263, 180, 50, 14, IDCANCEL);
   return t;
 }
 

@@ -35,7 +35,7 @@ class FilePickerDialog : public FilterDialog {
   void Refilter() override;
 
  protected:
-  DialogTemplate BuildTemplate() const override;
+  CDialogTemplate BuildTemplate() const override;
   CString FilterKey() const override { return FilterText(kComboId); }
   void OpenModule() override;
   void CloseModule() override;

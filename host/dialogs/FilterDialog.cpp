@@ -16,13 +16,13 @@ void InitListViewClasses() {
 
 bool FilterDialog::CreateModeless(CWnd* parent) {
   InitListViewClasses();
-  DialogTemplate dialogTemplate = BuildTemplate();
+  CDialogTemplate dialogTemplate = BuildTemplate();
   return CreateIndirect(dialogTemplate.Get(), parent);
 }
 
 INT_PTR FilterDialog::RunModal(CWnd* parent) {
   InitListViewClasses();
-  DialogTemplate dialogTemplate = BuildTemplate();
+  CDialogTemplate dialogTemplate = BuildTemplate();
   return DoModalIndirect(dialogTemplate.Get(), parent);
 }
 

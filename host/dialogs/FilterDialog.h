@@ -6,7 +6,7 @@
 // whether the dialog runs modal or modeless.
 #include <windows.h>
 #include "fw/Dialog.h"
-#include "host/dialogs/DialogTemplate.h"
+#include "fw/DialogTemplate.h"
 #include "host/module/ModuleTable.h"
 
 // Notification code of the module's filter notification (NM_CHAR).
@@ -43,7 +43,7 @@ class FilterDialog : public CDialog {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  virtual DialogTemplate BuildTemplate() const = 0;
+  virtual CDialogTemplate BuildTemplate() const = 0;
   // Places the controls before the module sees them; the template's layout
   // stays by default.
   virtual void LayoutControls() {}

@@ -15,21 +15,23 @@ TagBrowserDialog::~TagBrowserDialog() {
   if (IsWindow()) DestroyWindow();
 }
 
-DialogTemplate TagBrowserDialog::BuildTemplate() const {
-  DialogTemplate t(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME, 0, 0, 420, 240,
-                   "Browse Tags");
+CDialogTemplate TagBrowserDialog::BuildTemplate() const {
+  CDialogTemplate t("Browse Tags",
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME,
+                    0, 0, 420, 240);
   const DWORD comboStyle =
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-  t.AddItem(kParentComboId, "ComboBox", comboStyle, 7, 7, 150, 120);
-  t.AddItem(kTagComboId, "ComboBox", comboStyle, 163, 7, 250, 120);
-  t.AddItem(kListId, "SysListView32",
+  t.AddItem("ComboBox", "", comboStyle, 7, 7, 150, 120, kParentComboId);
+  t.AddItem("ComboBox", "", comboStyle, 163, 7, 250, 120, kTagComboId);
+  t.AddItem("SysListView32", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
-                LVS_SHOWSELALWAYS,
-            7, 25, 406, 190);
-  t.AddItem(IDOK, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 309, 220, 50, 14,
-            "OK");
-  t.AddItem(IDCANCEL, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 363, 220, 50,
-            14, "Cancel");
+                LVS_SHOWSELALWAYS, 7, 25, 406, 190, kListId);
+  t.AddItem("Button", "OK",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+            309, 220, 50, 14, IDOK);
+  t.AddItem("Button", "Cancel",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+            363, 220, 50, 14, IDCANCEL);
   return t;
 }
 

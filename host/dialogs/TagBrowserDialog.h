@@ -39,7 +39,7 @@ class TagBrowserDialog : public FilterDialog {
   void Refilter() override;
 
  protected:
-  DialogTemplate BuildTemplate() const override;
+  CDialogTemplate BuildTemplate() const override;
   CString FilterKey() const override;
   void OpenModule() override;
   void CloseModule() override;
