@@ -75,12 +75,12 @@ bool PumpPending() {
   return true;
 }
 
-// Shift is set in the thread's key state, which is what turns the key-down
-// into its character when the loop translates it.
-static void SetShift(bool down) {
+// Shift and Ctrl are set in the thread's key state, which is what the
+// translation of a key-down (its character, an accelerator) looks at.
+static void SetThreadKey(UINT vk, bool down) {
   BYTE state[256];
   if (!GetKeyboardState(state)) return;
-  state[VK_SHIFT] = down ? 0x80 : 0;
+  state[vk] = down ? 0x80 : 0;
   SetKeyboardState(state);
 }
 
@@ -88,11 +88,12 @@ void PostKey(HWND target, const KeyStroke& key) {
   if (key.ctrl) {
     SendCtrl(true);
     PumpPending();
+    SetThreadKey(VK_CONTROL, true);
   }
-  if (key.shift) SetShift(true);
+  if (key.shift) SetThreadKey(VK_SHIFT, true);
   PostMessageA(target, WM_KEYDOWN, key.vk, KeyParam(key.vk, false));
   PumpPending();
-  if (key.shift) SetShift(false);
+  if (key.shift) SetThreadKey(VK_SHIFT, false);
   // The dialog may be gone after Enter or Escape.
   if (IsWindow(target)) {
     PostMessageA(target, WM_KEYUP, key.vk, KeyParam(key.vk, true));
@@ -101,6 +102,7 @@ void PostKey(HWND target, const KeyStroke& key) {
   if (key.ctrl) {
     SendCtrl(false);
     PumpPending();
+    SetThreadKey(VK_CONTROL, false);
   }
 }
 

@@ -123,6 +123,7 @@ void ScriptRunner::Execute(const std::string& line) {
   if (command == "clear") return Clear(arg(1));
   if (command == "key") return w.size() > 2 ? Key(arg(1), arg(2)) : Key(std::string(), arg(1));
   if (command == "choose") return Choose();
+  if (command == "press") return Press(arg(1));
   if (command == "rows") return Rows();
   if (command == "editor") return Editor();
   if (command == "edit") return Edit(arg(1), std::atoi(arg(2).c_str()), RestAfter(line, 3));
@@ -250,6 +251,30 @@ void ScriptRunner::Key(const std::string& filter, const std::string& keyName) {
   ::SetFocus(edit);
   PostKey(edit, key);
   if (FilterEdit(id)) Rows();
+}
+
+void ScriptRunner::Press(const std::string& keyName) {
+  KeyStroke key;
+  if (!ParseKeyName(keyName, key)) return Fail("unknown key " + keyName);
+  HWND focus = ::GetFocus();
+  if (!focus) focus = m_window.editor().GetSafeHwnd();
+  PostKey(focus, key);
+  PumpPending();
+  // What the key opened, as the person sees it.
+  if (m_window.tagBrowser() && ::GetActiveWindow() == m_window.tagBrowser()->GetSafeHwnd()) {
+    m_filter = TagBrowserDialog::kTagComboId;
+    Say("the tag browser is active");
+    return Rows();
+  }
+  if (m_window.filePicker() && ::GetActiveWindow() == m_window.filePicker()->GetSafeHwnd()) {
+    m_filter = FilePickerDialog::kComboId;
+    Say("the file picker is active");
+    return Rows();
+  }
+  if (m_window.extraFilesWindow() && ::GetActiveWindow() == m_window.extraFilesWindow()->GetSafeHwnd()) {
+    return Say("the extra-files window is active");
+  }
+  Say("the main window is active");
 }
 
 void ScriptRunner::Choose() {

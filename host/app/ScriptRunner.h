@@ -4,6 +4,8 @@
 //   open tags|files|extra            close [tags|files|extra]
 //   type FILTER TEXT                 clear FILTER
 //   key [FILTER] KEY                 choose                  rows
+//   press KEY                        (to the window with the keyboard focus,
+//                                     e.g. Ctrl+T: the main window's shortcuts)
 //   editor                           edit FILE LINE TEXT
 //   widths tags|files                width tags|files COLUMN PIXELS
 //   history tags|files               reload                  restart
@@ -38,6 +40,7 @@ class ScriptRunner {
   void Clear(const std::string& filter);
   void Key(const std::string& filter, const std::string& keyName);
   void Choose();
+  void Press(const std::string& keyName);
   void Rows();
   void Editor();
   void Edit(const std::string& file, int line, const std::string& text);
