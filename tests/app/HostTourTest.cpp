@@ -30,3 +30,32 @@ TEST(HostTour, FiltersJumpsMessagesAndSettingsAcrossARestart) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HostCommandLine, BadOptionsAndAMissingScriptStopBeforeAnyWindow) {
+  ProgramResult unknown = RunProgram("zorvoreg-host.exe", "--frobnicate");
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_NE(unknown.output.find("unknown option: --frobnicate"), std::string::npos) << unknown.output;
+  ProgramResult missingValue = RunProgram("zorvoreg-host.exe", "--workspace");
+  EXPECT_EQ(missingValue.exitCode, 2);
+  EXPECT_NE(missingValue.output.find("missing value for --workspace"), std::string::npos) << missingValue.output;
+  ProgramResult noScript = RunProgram("zorvoreg-host.exe", "--script \"" + BinFolder() + "no-such-script.txt\"");
+  EXPECT_EQ(noScript.exitCode, 2);
+  EXPECT_NE(noScript.output.find("cannot read the script"), std::string::npos) << noScript.output;
+}
+
+TEST(HostCommandLine, AScriptWithAnUnknownCommandOrAFailedExpectationFails) {
+  std::string folder = FreshFolder("zr-bad-script");
+  ASSERT_TRUE(WriteFileBytes(folder + "s.txt", "echo hello\nexpect goodbye\nfrobnicate\n"));
+  ASSERT_TRUE(CopyFileA((BinFolder() + "app-fixtures\\tags").c_str(), (folder + "tags").c_str(), FALSE));
+  ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder.substr(0, folder.size() - 1) +
+                                                          "\" --profile \"" + folder + "p.ini\" --script \"" +
+                                                          folder + "s.txt\"");
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_NE(run.output.find("FAILED: expected \"goodbye\""), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("FAILED: unknown command: frobnicate"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("script: FAILED"), std::string::npos) << run.output;
+}
+
+}  // namespace
