@@ -1,10 +1,22 @@
 #include "extrafiles/ExtraFilesFormat.h"
+#include <cstdint>
 #include <cstring>
 
 const char kExtraFilesMagic[4] = {'Q', 'X', 'E', 'F'};
 
 void ToggleExtraFilesScrambling(unsigned char* bytes, std::size_t length) {
-  for (std::size_t i = 0; i < length; ++i) bytes[i] ^= static_cast<unsigned char>(0x80u >> (i % 8));
+  // The masks repeat every eight bytes: 0x80, 0x40, ... 0x01 in memory order,
+  // which is this 64-bit value read little-endian. Whole groups of eight are
+  // toggled as one word, the rest byte by byte.
+  const std::uint64_t groupMask = 0x0102040810204080ull;
+  std::size_t i = 0;
+  for (; i + 8 <= length; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    word ^= groupMask;
+    std::memcpy(bytes + i, &word, 8);
+  }
+  for (; i < length; ++i) bytes[i] ^= static_cast<unsigned char>(0x80u >> (i % 8));
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // a failing write never destroys the file it was meant to replace.
 #include <io.h>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include "extrafiles/ExtraFileList.h"
 #include "extrafiles/ExtraFilesFormat.h"
@@ -19,27 +20,66 @@ struct FreeDeleter {
 };
 typedef std::unique_ptr<unsigned char, FreeDeleter> MallocBytes;
 
-void WriteLittleEndian(CMemFile& image, std::uint32_t value, unsigned bytes) {
-  unsigned char out[4];
-  for (unsigned i = 0; i < bytes; ++i) out[i] = static_cast<unsigned char>(value >> (8 * i));
-  image.Write(out, bytes);
-}
+// Collects small pieces and hands them to the memory file in large writes,
+// so that a list of a million names costs a few hundred writes, not millions.
+class ImageWriter {
+ public:
+  explicit ImageWriter(CMemFile& image) : m_image(image) {}
+  void Put(const void* bytes, unsigned count) {
+    if (count > sizeof m_chunk - m_used) {
+      Flush();
+      if (count > sizeof m_chunk) {
+        m_image.Write(bytes, count);
+        return;
+      }
+    }
+    std::memcpy(m_chunk + m_used, bytes, count);
+    m_used += count;
+  }
+  void PutLittleEndian(std::uint32_t value, unsigned bytes) {
+    unsigned char out[4];
+    for (unsigned i = 0; i < bytes; ++i) out[i] = static_cast<unsigned char>(value >> (8 * i));
+    Put(out, bytes);
+  }
+  void Flush() {
+    if (m_used) m_image.Write(m_chunk, m_used);
+    m_used = 0;
+  }
+
+ private:
+  CMemFile& m_image;
+  unsigned char m_chunk[16384];
+  unsigned m_used = 0;
+};
 
 // The image of the module's list, unscrambled; length receives its size.
 MallocBytes BuildImage(unsigned& length) {
   CMemFile image(1024);
-  image.Write(kExtraFilesMagic, sizeof kExtraFilesMagic);
-  WriteLittleEndian(image, kExtraFilesVersion, 2);
-  WriteLittleEndian(image, g_extraFiles.count, 4);
+  // The image is measured first and its last byte written, so that the memory
+  // file takes its whole buffer at once instead of growing through every
+  // doubling (each a copy of all that was written and fresh pages to touch).
+  unsigned long long total = kExtraFilesHeaderBytes + 4;
+  for (const ExtraFileNode* node = g_extraFiles.head; node; node = node->next)
+    total += 3 + (static_cast<unsigned>(node->record.name.GetLength()) & 0xFFFFu);
+  if (total > 0xFFFFFFFFull) AfxThrowMemoryException();
+  image.Seek(static_cast<long long>(total) - 1, CFile::begin);
+  image.Write("", 1);
+  image.SeekToBegin();
+  ImageWriter writer(image);
+  writer.Put(kExtraFilesMagic, sizeof kExtraFilesMagic);
+  writer.PutLittleEndian(kExtraFilesVersion, 2);
+  writer.PutLittleEndian(g_extraFiles.count, 4);
   for (const ExtraFileNode* node = g_extraFiles.head; node; node = node->next) {
     const ExtraFile& entry = node->record;
-    const unsigned char flags = static_cast<unsigned char>(entry.addToWorkspace | (entry.secondFlag << 1));
-    image.Write(&flags, 1);
     // Only the low 16 bits of the length fit the record; the name is cut to match.
     const unsigned nameBytes = static_cast<unsigned>(entry.name.GetLength()) & 0xFFFFu;
-    WriteLittleEndian(image, nameBytes, 2);
-    image.Write(static_cast<const char*>(entry.name), nameBytes);
+    const unsigned char head[3] = {static_cast<unsigned char>(entry.addToWorkspace | (entry.secondFlag << 1)),
+                                   static_cast<unsigned char>(nameBytes),
+                                   static_cast<unsigned char>(nameBytes >> 8)};
+    writer.Put(head, sizeof head);
+    writer.Put(static_cast<const char*>(entry.name), nameBytes);
   }
+  writer.Flush();
   length = static_cast<unsigned>(image.GetLength());
   return MallocBytes(image.Detach());
 }

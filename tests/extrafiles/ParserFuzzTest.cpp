@@ -154,4 +154,19 @@ TEST(ParserFuzz, ScramblingIsItsOwnInverseWithTheRollingMask) {
   EXPECT_EQ(std::memcmp(bytes, std::string(17, '\0').data(), sizeof bytes), 0);
 }
 
+TEST(ParserFuzz, ScramblingWholeWordsMatchesTheBytewiseMaskAtAnyLengthAndAddress) {
+  unsigned char storage[80];
+  for (std::size_t start = 0; start < 8; ++start) {
+    for (std::size_t length = 0; length <= 64; ++length) {
+      for (std::size_t i = 0; i < sizeof storage; ++i) storage[i] = static_cast<unsigned char>(i * 31 + 7);
+      ToggleExtraFilesScrambling(storage + start, length);
+      for (std::size_t i = 0; i < sizeof storage; ++i) {
+        unsigned char expected = static_cast<unsigned char>(i * 31 + 7);
+        if (i >= start && i < start + length) expected ^= static_cast<unsigned char>(0x80u >> ((i - start) % 8));
+        ASSERT_EQ(storage[i], expected) << "start " << start << " length " << length << " byte " << i;
+      }
+    }
+  }
+}
+
 }  // namespace

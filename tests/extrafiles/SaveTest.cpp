@@ -49,6 +49,28 @@ TEST_F(SaveTest, NamesLongerThanSixteenBitsKeepTheirLowSixteenBitsOfLength) {
   EXPECT_STREQ(entries[2].name, "tail");
 }
 
+TEST_F(SaveTest, ALongListIsWrittenByteForByteWhateverTheNameLengths) {
+  // Names from empty to longer than any buffer the writer collects pieces in,
+  // so that records fall on and across every kind of boundary.
+  std::vector<HostExtraFileEntry> entries;
+  for (int i = 0; i < 3000; ++i) {
+    const int length = (i * 37) % 301;
+    entries.push_back({CString(static_cast<char>('a' + i % 26), length), static_cast<unsigned char>(i & 3)});
+    if (i % 1000 == 500) entries.push_back({CString('L', 40000 + i), 1});
+  }
+  entries.push_back({CString('M', 65535), 2});
+  SetModuleEntries(entries);
+  EXPECT_TRUE(Save());
+  const std::string bytes = ReadBytes(path);
+  const std::string expected = Image(entries);
+  ASSERT_EQ(bytes.size(), expected.size());
+  EXPECT_TRUE(bytes == expected);
+  ASSERT_TRUE(Load(false));
+  const std::vector<HostExtraFileEntry> back = ModuleEntries();
+  ASSERT_EQ(back.size(), entries.size());
+  for (size_t i = 0; i < back.size(); ++i) ASSERT_TRUE(back[i].name == entries[i].name) << i;
+}
+
 TEST_F(SaveTest, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
   WriteBytes(path, std::string(5000, 'o'));
   SetModuleEntries({{"abc", 0x01}});
