@@ -14,5 +14,7 @@ function(zr_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  # The tests share one virtual display, its focus and the keyboard state (a
+  # test that holds Ctrl down must not meet another test's keys): one at a time.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK display)
 endfunction()
