@@ -84,10 +84,12 @@ static void SetThreadKey(UINT vk, bool down) {
   SetKeyboardState(state);
 }
 
-void PostKey(HWND target, const KeyStroke& key) {
+void PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
   if (key.ctrl) {
-    SendCtrl(true);
-    PumpPending();
+    if (systemCtrl) {
+      SendCtrl(true);
+      PumpPending();
+    }
     SetThreadKey(VK_CONTROL, true);
   }
   if (key.shift) SetThreadKey(VK_SHIFT, true);
@@ -100,8 +102,10 @@ void PostKey(HWND target, const KeyStroke& key) {
     PumpPending();
   }
   if (key.ctrl) {
-    SendCtrl(false);
-    PumpPending();
+    if (systemCtrl) {
+      SendCtrl(false);
+      PumpPending();
+    }
     SetThreadKey(VK_CONTROL, false);
   }
 }

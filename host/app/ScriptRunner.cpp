@@ -258,7 +258,8 @@ void ScriptRunner::Press(const std::string& keyName) {
   if (!ParseKeyName(keyName, key)) return Fail("unknown key " + keyName);
   HWND focus = ::GetFocus();
   if (!focus) focus = m_window.editor().GetSafeHwnd();
-  PostKey(focus, key);
+  // The main window's shortcuts read the thread's key state only.
+  PostKey(focus, key, false);
   PumpPending();
   // What the key opened, as the person sees it.
   if (m_window.tagBrowser() && ::GetActiveWindow() == m_window.tagBrowser()->GetSafeHwnd()) {
