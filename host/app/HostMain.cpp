@@ -47,6 +47,10 @@ int main(int argc, char** argv) {
 
   HostSession session(options);
   std::printf("workspace %s\n", options.workspace.c_str());
+  if (!session.tags().loaded()) {
+    std::printf("tags %s: cannot be read; make it in the workspace with\n"
+                "  ctags --options=host/ctags/zorvoreg.ctags -f tags -R .\n", options.tags.c_str());
+  }
   std::printf("tags %s: %u tags", options.tags.c_str(), static_cast<unsigned>(session.tags().tags().size()));
   if (session.tags().invalidLines()) std::printf(", %d lines not understood", session.tags().invalidLines());
   std::printf("\nprofile %s\n", options.profile.c_str());

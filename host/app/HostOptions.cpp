@@ -49,7 +49,14 @@ void HostOptions::Complete() {
     workspace = std::string(static_cast<const char*>(ModuleLoader::ExecutableFolder())) + "..\\..";
   }
   workspace = FullPath(workspace);
-  tags = tags.empty() ? workspace + "\\tags" : FullPath(tags);
+  if (tags.empty()) {
+    // A source folder named tags (as this project has) leaves the name to a folder.
+    tags = workspace + "\\tags";
+    DWORD attributes = GetFileAttributesA(tags.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) tags = workspace + "\\.tags";
+  } else {
+    tags = FullPath(tags);
+  }
   extraFiles = extraFiles.empty() ? workspace + "\\zorvoreg.xf" : FullPath(extraFiles);
   if (profile.empty()) {
     char appData[MAX_PATH] = {};

@@ -2,7 +2,8 @@
 // The command line of zorvoreg-host:
 //   --workspace DIR     folder of source files (default: the sources the
 //                       program was built from, i.e. the folder above bin\..)
-//   --tags FILE         tags file (default: DIR\tags)
+//   --tags FILE         tags file (default: DIR\tags, or DIR\.tags when DIR\tags
+//                       is a folder)
 //   --profile FILE      settings file (default: %APPDATA%\ZorvoReg\zorvoreg-host.ini)
 //   --extra-files FILE  extra-files file (default: DIR\zorvoreg.xf)
 //   --lines             jump by the tags' line numbers instead of their patterns

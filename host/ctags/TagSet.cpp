@@ -68,8 +68,10 @@ bool TagSet::Load(const char* tagsPath) {
   std::string path = tagsPath ? tagsPath : "";
   Clear();
   m_path = path;
+  m_loaded = false;
   std::ifstream in(m_path, std::ios::binary);
   if (!in) return false;
+  m_loaded = true;
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(in, line)) lines.push_back(line);

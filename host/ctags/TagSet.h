@@ -24,6 +24,8 @@ class TagSet {
   int invalidLines() const { return m_invalidLines; }
   int skippedKinds() const { return m_skippedKinds; }
   const std::string& path() const { return m_path; }
+  // The last Load could read its file.
+  bool loaded() const { return m_loaded; }
 
   // A tag with a search pattern goes to the module with line -1, so that the
   // jump searches the pattern (which survives edits above it); with byLine
@@ -53,4 +55,5 @@ class TagSet {
   int m_invalidLines = 0;
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;
+  bool m_loaded = false;
 };

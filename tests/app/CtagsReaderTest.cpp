@@ -136,8 +136,22 @@ TEST(TagsLineFile, LineAddressesGiveLinesAndNoPatterns) {
 
 TEST(TagsLineFile, MissingFileGivesAnEmptySet) {
   TagSet tags;
+  ASSERT_TRUE(tags.Load(FixturePath("tags").c_str()));
+  EXPECT_TRUE(tags.loaded());
   EXPECT_FALSE(tags.Load(FixturePath("no-such-tags").c_str()));
+  EXPECT_FALSE(tags.loaded());
   EXPECT_TRUE(tags.tags().empty());
+  // A folder is not a tags file either.
+  EXPECT_FALSE(tags.Load(ModuleLoader::ExecutableFolder() + "app-fixtures"));
+  EXPECT_TRUE(tags.tags().empty());
+}
+
+TEST(TagsLineFile, ReloadReplacesTheTags) {
+  TagSet tags;
+  ASSERT_TRUE(tags.Load(FixturePath("tags").c_str()));
+  size_t count = tags.tags().size();
+  ASSERT_TRUE(tags.Reload());
+  EXPECT_EQ(tags.tags().size(), count);
 }
 
 TEST(TagSetLines, NamespaceFallbackDataAndBadLines) {
