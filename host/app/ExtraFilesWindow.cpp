@@ -96,15 +96,16 @@ void ExtraFilesWindow::OnCommand(int id) {
       break;
     case kSaveId:
       m_controller.Save();
-      Refresh("Saved.");
+      Refresh("Saved " + std::to_string(m_controller.Entries().size()) + " entries.");
       break;
     case kLoadSyncId:
     case kLoadId: {
       bool sync = id == kLoadSyncId;
       bool ok = m_controller.Load(sync);
       if (sync && onWorkspaceChanged) onWorkspaceChanged();
-      Refresh(ok ? (sync ? "Loaded and merged into the workspace." : "Loaded.")
-                 : "The file was not an extra-files file: it was set aside as .old.");
+      std::string count = std::to_string(m_controller.Entries().size()) + " entries";
+      Refresh(ok ? (sync ? "Loaded " + count + " and merged them into the workspace." : "Loaded " + count + ".")
+                 : std::string("The file was not an extra-files file: it was set aside as .old."));
       break;
     }
     default:

@@ -397,10 +397,23 @@ void ScriptRunner::ExtraFiles(const std::vector<std::string>& w, const std::stri
   files.SetTable(m_session.table());
   std::string sub = w.size() > 1 ? w[1] : std::string();
   std::string status;
+  // With the window open, its own fields and buttons do the work.
+  ExtraFilesWindow* window = m_window.extraFilesWindow();
+  auto click = [&](int id) {
+    ::SendMessageA(window->GetDlgItem(id), BM_CLICK, 0, 0);
+    PumpPending();
+  };
   if (sub == "add" && w.size() >= 4) {
     unsigned char flags = 0;
     if (!ExtraFilesController::ParseFlagDigits(w[3], flags)) return Fail("flags are two digits, e.g. 10");
-    files.Add(w[2], flags);
+    if (window) {
+      ::SetWindowTextA(window->GetDlgItem(ExtraFilesWindow::kNameId), w[2].c_str());
+      ::SendMessageA(window->GetDlgItem(ExtraFilesWindow::kFirstFlagId), BM_SETCHECK, (flags & 1) ? BST_CHECKED : BST_UNCHECKED, 0);
+      ::SendMessageA(window->GetDlgItem(ExtraFilesWindow::kSecondFlagId), BM_SETCHECK, (flags & 2) ? BST_CHECKED : BST_UNCHECKED, 0);
+      click(ExtraFilesWindow::kAddId);
+    } else {
+      files.Add(w[2], flags);
+    }
     status = "added " + w[2] + " " + w[3];
   } else if (sub == "remove" && w.size() >= 3) {
     if (!files.Remove(std::atoi(w[2].c_str()))) return Fail("no entry " + w[2]);
@@ -414,13 +427,24 @@ void ScriptRunner::ExtraFiles(const std::vector<std::string>& w, const std::stri
     files.Clear();
     status = "list emptied";
   } else if (sub == "save") {
-    bool saved = files.Save();
-    status = std::string("saved to ") + Relative(m_session.options().extraFiles) + ": " + (saved ? "true" : "false");
+    if (window) {
+      click(ExtraFilesWindow::kSaveId);
+      status = "Save clicked: " + WindowText(window->GetDlgItem(ExtraFilesWindow::kStatusId));
+    } else {
+      bool saved = files.Save();
+      status = std::string("saved to ") + Relative(m_session.options().extraFiles) + ": " + (saved ? "true" : "false");
+    }
   } else if (sub == "load" && w.size() >= 3 && (w[2] == "sync" || w[2] == "nosync")) {
     bool sync = w[2] == "sync";
-    bool loaded = files.Load(sync);
-    if (sync) m_session.RebuildCatalog();
-    status = std::string("loaded ") + (sync ? "with" : "without") + " synchronisation: " + (loaded ? "true" : "false");
+    if (window) {
+      click(sync ? ExtraFilesWindow::kLoadSyncId : ExtraFilesWindow::kLoadId);
+      status = std::string(sync ? "Load + sync" : "Load") + " clicked: " +
+               WindowText(window->GetDlgItem(ExtraFilesWindow::kStatusId));
+    } else {
+      bool loaded = files.Load(sync);
+      if (sync) m_session.RebuildCatalog();
+      status = std::string("loaded ") + (sync ? "with" : "without") + " synchronisation: " + (loaded ? "true" : "false");
+    }
   } else if (sub == "show") {
     files.Fetch();
   } else {
@@ -433,7 +457,7 @@ void ScriptRunner::ExtraFiles(const std::vector<std::string>& w, const std::stri
     Say("  " + ExtraFilesController::FlagDigits(entry.flags) + " " + static_cast<const char*>(entry.name) +
         "  [workspace: " + files.WorkspaceState(entry.name) + "]");
   }
-  if (ExtraFilesWindow* open = m_window.extraFilesWindow()) open->Refresh(status);
+  if (window && sub != "add" && sub != "save" && sub != "load") window->Refresh(status);
 }
 
 void ScriptRunner::Screenshot(const std::string& what, const std::string& file) {
