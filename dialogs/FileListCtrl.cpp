@@ -1,14 +1,9 @@
 #include "dialogs/FileListCtrl.h"
 #include "module/HostInterfaces.h"
 
-// The map stores every handler under one member-pointer type; the cast is
-// the map's own and is undone before the call.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(FileListCtrl, CListCtrl)
   ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 void FileListCtrl::OnGetDispInfo(NMHDR* header, LRESULT* result) {
   LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;

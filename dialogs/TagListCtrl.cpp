@@ -39,14 +39,9 @@ CString LineTextOf(HostTag* tag) {
 
 }  // namespace
 
-// The map stores every handler under one member-pointer type; the cast is
-// the map's own and is undone before the call.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(TagListCtrl, CListCtrl)
   ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 const char* TagListCtrl::TypeName(int code) {
   if (code < 0 || code > 12) return nullptr;

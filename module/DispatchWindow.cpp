@@ -1,14 +1,9 @@
 #include "module/DispatchWindow.h"
 #include "module/OperationTable.h"
 
-// The map stores every handler as one generic member pointer type and calls it
-// back by its recorded form, so the cast that ON_MESSAGE makes is intended.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(DispatchWindow, CWnd)
   ON_MESSAGE(DISPATCH_MSG, OnDispatch)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 DispatchWindow::~DispatchWindow() {
   // Unloaded before the host's loop delivered DISPATCH_CLOSE: the window must

@@ -1,15 +1,10 @@
 #include "host/dialogs/FilePickerDialog.h"
 #include <commctrl.h>
 
-// The map stores every handler under one member-pointer type; the cast is the
-// map's own and is undone before the call.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(FilePickerDialog, FilterDialog)
   ON_NOTIFY(kFilterChangedCode, kComboId, OnFilterChanged)
   ON_NOTIFY(NM_DBLCLK, kListId, OnListDoubleClick)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 FilePickerDialog::~FilePickerDialog() {
   if (IsWindow()) DestroyWindow();

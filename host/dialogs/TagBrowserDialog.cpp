@@ -1,15 +1,12 @@
 #include "host/dialogs/TagBrowserDialog.h"
 #include <commctrl.h>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(TagBrowserDialog, FilterDialog)
   ON_NOTIFY(kFilterChangedCode, kParentComboId, OnFilterChanged)
   ON_NOTIFY(kFilterChangedCode, kTagComboId, OnFilterChanged)
   ON_NOTIFY(NM_DBLCLK, kListId, OnListDoubleClick)
   ON_MESSAGE(kF5Request, OnReloadRequest)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 TagBrowserDialog::~TagBrowserDialog() {
   if (IsWindow()) DestroyWindow();

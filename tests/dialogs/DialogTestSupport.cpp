@@ -5,24 +5,6 @@
 
 namespace {
 
-// The program's application object: its profile store is a file in the
-// temporary folder, removed at the end.
-class TestApp : public CWinApp {
- public:
-  TestApp() : CWinApp("ZorvoRegDialogTests") {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    m_path.Format("%szr_dialogs_tests_%lu.ini", folder, GetCurrentProcessId());
-    DeleteFileA(m_path);
-    SetProfilePath(m_path);
-  }
-  ~TestApp() override { DeleteFileA(m_path); }
-
- private:
-  CString m_path;
-};
-TestApp theApp;
-
 // The IDE application as a raw table of 44 __stdcall positions, each taking
 // one 32-bit argument (the module calls only set active here).
 struct RawIde {
@@ -195,8 +177,6 @@ void KeyProbe::Clear() { g_probeKeys.clear(); }
 
 // ---- test dialogs ----------------------------------------------------------------
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
 BEGIN_MESSAGE_MAP(TestFilePicker, FilePickerDialog)
   ON_NOTIFY(kFilterChangedCode, kComboId, OnTestFilterChanged)
   ON_CONTROL(CBN_EDITCHANGE, kComboId, OnOwnEditChange)
@@ -207,7 +187,6 @@ END_MESSAGE_MAP()
 BEGIN_MESSAGE_MAP(TestTagBrowser, TagBrowserDialog)
   ON_MESSAGE(kF5Request, OnCountedReload)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 TestFilePicker::~TestFilePicker() {
   if (IsWindow()) DestroyWindow();
