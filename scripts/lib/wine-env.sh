@@ -37,7 +37,7 @@ zr_build() {
 }
 
 zr_wine_env() {
-  export WINEPREFIX="$ZR_BUILD/wineprefix"
+  export WINEPREFIX="${ZR_WINEPREFIX:-$ZR_BUILD/wineprefix}"
   export WINEDEBUG=-all
   # winedbg disabled: a crashing test program then ends at once with a failure
   # instead of waiting in the debugger until ctest's timeout.
@@ -75,6 +75,11 @@ zr_start_wine() {
   # its standard handles, the persistent server keeps those descriptors for them,
   # and ctest (or a pipe reader) waits for an end of output that never comes.
   wineboot </dev/null >/dev/null 2>&1 || true
+  # No window manager runs on the virtual display: Wine manages its windows
+  # itself (and draws their title bars). With windows left to an absent window
+  # manager, every hidden or destroyed top-level window costs a two-second wait
+  # for an answer that never comes.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 }
 
 zr_stop_all() {

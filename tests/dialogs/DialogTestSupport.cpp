@@ -149,9 +149,16 @@ void PostAndPump(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 CtrlHeld::CtrlHeld() {
-  SendCtrl(true);
-  Pump();
-  m_seen = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  // Wine brings its key state in line with the X server's whenever a window
+  // gains the focus, which can land right after the injected key: press again
+  // until the state holds (a few tries at most).
+  for (int attempt = 0; attempt < 20 && !m_seen; ++attempt) {
+    SendCtrl(true);
+    Pump();
+    if (attempt > 0) Sleep(10);
+    Pump();
+    m_seen = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  }
 }
 
 CtrlHeld::~CtrlHeld() {

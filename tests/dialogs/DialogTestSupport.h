@@ -38,7 +38,7 @@ class CtrlHeld {
   bool seen() const { return m_seen; }
 
  private:
-  bool m_seen;
+  bool m_seen = false;
 };
 // Records the WM_KEYDOWN messages that one window receives, sent or posted.
 class KeyProbe {
