@@ -25,12 +25,13 @@ const char* const kKeys[kColumnCount] = {"Sub1", "Sub1_5", "Sub2", "Sub3", "Sub4
 // visible width as read; replacements use its final width.
 void ReadColumnWidths(const CString& section, int visible, int widths[kColumnCount]) {
   const int typeWidth = ReadProfileWidth(section, kKeys[0], 50);
-  const int rest = visible - typeWidth;
+  // In double precision: a stored width near the int limits must not overflow.
+  const double rest = static_cast<double>(visible) - typeWidth;
   const double shares[kColumnCount] = {0, 0.25, 0.25, 0.5, 0, 0};
   const int fixed[kColumnCount] = {50, 0, 0, 0, 100, 400};
   widths[0] = typeWidth;
   for (int c = 1; c < kColumnCount; ++c) {
-    int defaultValue = shares[c] > 0 ? ScaledWidth(rest, shares[c]) : fixed[c];
+    int defaultValue = shares[c] > 0 ? static_cast<int>(rest * shares[c]) : fixed[c];
     widths[c] = ReadProfileWidth(section, kKeys[c], defaultValue);
   }
 

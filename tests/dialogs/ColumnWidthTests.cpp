@@ -1,5 +1,6 @@
 // Column widths: defaults from the list view's visible width, stored widths
 // per dialog ID, replacements for widths of zero or less, writing at close.
+#include <climits>
 #include <gtest/gtest.h>
 #include "tests/dialogs/DialogTestSupport.h"
 
@@ -83,6 +84,10 @@ TEST(TagColumns, ReplacementsForWidthsOfZeroOrLess) {
   Store(0x20004, "Sub1", 80);
   Store(0x20004, "Sub3", 0);
   EXPECT_EQ(TagWidthsAt(0x20004, 480)[3], 200);
+
+  // The lowest storable "Sub1": its difference from W is taken exactly.
+  Store(0x20007, "Sub1", INT_MIN);
+  EXPECT_EQ(TagWidthsAt(0x20007, 450), (std::vector<int>{50, 536871024, 536871024, 1073742049, 100, 400}));
 
   Store(0x20005, "Sub4", -5);
   Store(0x20005, "Sub1_5", -1);
