@@ -1,35 +1,13 @@
 #include "dialogs/FileHistoryCombo.h"
 
 void FileHistoryCombo::ClassifyKey(UINT key, bool& forward, bool& consume) {
-  switch (key) {
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_UP:
-    case VK_DOWN:
-      forward = true;
-      consume = true;
-      break;
-    case VK_HOME:
-    case VK_END:
-      if (IsCtrlHeld()) {
-        JumpTo(key == VK_END);
-        forward = false;
-        consume = true;
-      } else {
-        forward = false;
-        consume = false;
-      }
-      break;
-    case VK_LEFT:
-    case VK_RIGHT:
-      forward = false;
-      consume = false;
-      break;
-    default:
-      forward = true;
-      consume = false;
-      break;
+  if ((key == VK_HOME || key == VK_END) && IsCtrlHeld()) {
+    JumpTo(key == VK_END);
+    forward = false;
+    consume = true;
+    return;
   }
+  HistoryCombo::ClassifyKey(key, forward, consume);
 }
 
 // Moves the selection to the first or last item: the first selected item loses

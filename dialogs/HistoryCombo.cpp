@@ -23,6 +23,29 @@ bool HistoryCombo::PreTranslateMessage(MSG* msg) {
   return CComboBoxEx::PreTranslateMessage(msg);
 }
 
+void HistoryCombo::ClassifyKey(UINT key, bool& forward, bool& consume) {
+  switch (key) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_UP:
+    case VK_DOWN:
+      forward = true;
+      consume = true;
+      break;
+    case VK_HOME:
+    case VK_END:
+    case VK_LEFT:
+    case VK_RIGHT:
+      forward = false;
+      consume = false;
+      break;
+    default:
+      forward = true;
+      consume = false;
+      break;
+  }
+}
+
 void HistoryCombo::OnFilterChanged() {
   // Only the header is read by the dialog; the rest is cleared so that no
   // stack garbage is handed out.

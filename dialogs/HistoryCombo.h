@@ -29,8 +29,11 @@ class HistoryCombo : public CComboBoxEx {
 
  protected:
   // What a WM_KEYDOWN of this key does: any immediate action happens here;
-  // forward sends the key to the list view, consume ends the message.
-  virtual void ClassifyKey(UINT key, bool& forward, bool& consume) = 0;
+  // forward sends the key to the list view, consume ends the message. The
+  // keys both kinds share: pages and arrows go to the list and stop there;
+  // Home, End, Left and Right stay in the edit field; any other key goes to
+  // both. Each kind overrides Ctrl+Home, Ctrl+End and F5 on top of this.
+  virtual void ClassifyKey(UINT key, bool& forward, bool& consume);
   static bool IsCtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
 
   void OnFilterChanged();

@@ -22,6 +22,18 @@ void FullName(const char* fileName, char (&out)[MAX_PATH]) {
   }
 }
 
+// The status from what the system tells of a file, by handle
+// (BY_HANDLE_FILE_INFORMATION) or by name (WIN32_FILE_ATTRIBUTE_DATA).
+template <typename FileInfo>
+void FillStatus(const FileInfo& info, const char* fileName, CFileStatus& status) {
+  status.m_ctime = fw::FileTimeToSeconds(info.ftCreationTime);
+  status.m_mtime = fw::FileTimeToSeconds(info.ftLastWriteTime);
+  status.m_atime = fw::FileTimeToSeconds(info.ftLastAccessTime);
+  status.m_size = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  status.m_attribute = static_cast<unsigned char>(info.dwFileAttributes);
+  FullName(fileName, status.m_szFullName);
+}
+
 }  // namespace
 
 CFile::CFile() : m_hFile(INVALID_HANDLE_VALUE) {}
@@ -144,12 +156,7 @@ bool CFile::GetStatus(CFileStatus& status) const {
   if (!IsOpen()) return false;
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(m_hFile, &info)) return false;
-  status.m_ctime = fw::FileTimeToSeconds(info.ftCreationTime);
-  status.m_mtime = fw::FileTimeToSeconds(info.ftLastWriteTime);
-  status.m_atime = fw::FileTimeToSeconds(info.ftLastAccessTime);
-  status.m_size = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  status.m_attribute = static_cast<unsigned char>(info.dwFileAttributes);
-  FullName(m_strFileName, status.m_szFullName);
+  FillStatus(info, m_strFileName, status);
   return true;
 }
 
@@ -158,12 +165,7 @@ bool CFile::GetStatus(const char* fileName, CFileStatus& status) {
   if (fileName == nullptr) return false;
   WIN32_FILE_ATTRIBUTE_DATA info;
   if (!GetFileAttributesExA(fileName, GetFileExInfoStandard, &info)) return false;
-  status.m_ctime = fw::FileTimeToSeconds(info.ftCreationTime);
-  status.m_mtime = fw::FileTimeToSeconds(info.ftLastWriteTime);
-  status.m_atime = fw::FileTimeToSeconds(info.ftLastAccessTime);
-  status.m_size = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  status.m_attribute = static_cast<unsigned char>(info.dwFileAttributes);
-  FullName(fileName, status.m_szFullName);
+  FillStatus(info, fileName, status);
   return true;
 }
 
