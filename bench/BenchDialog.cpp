@@ -1,22 +1,23 @@
 #include "bench/BenchDialog.h"
 
 #include <commctrl.h>
-#include "bench/DialogTemplate.h"
+#include "fw/DialogTemplate.h"
 
 namespace bench {
 
 bool BenchDialog::Open(Kind kind) {
   m_kind = kind;
-  const DWORD listStyle = LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP;
-  const DWORD comboStyle = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
-  DialogTemplate dialogTemplate(kind == FilePicker ? "Open File" : "Tags", 400, 260);
+  const DWORD listStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP;
+  const DWORD comboStyle = WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+  CDialogTemplate dialogTemplate(kind == FilePicker ? "Open File" : "Tags",
+                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 400, 260, nullptr);
   if (kind == FilePicker) {
-    dialogTemplate.AddItem("ComboBox", kFileComboId, comboStyle, 5, 5, 390, 100);
-    dialogTemplate.AddItem("SysListView32", kFileListId, listStyle, 5, 25, 390, 230);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 390, 100, kFileComboId);
+    dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, kFileListId);
   } else {
-    dialogTemplate.AddItem("ComboBox", kTagParentComboId, comboStyle, 5, 5, 190, 100);
-    dialogTemplate.AddItem("ComboBox", kTagComboId, comboStyle, 205, 5, 190, 100);
-    dialogTemplate.AddItem("SysListView32", kTagListId, listStyle, 5, 25, 390, 230);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 190, 100, kTagParentComboId);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 205, 5, 190, 100, kTagComboId);
+    dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, kTagListId);
   }
   return CreateIndirect(dialogTemplate.Get(), nullptr);
 }
