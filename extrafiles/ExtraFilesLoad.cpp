@@ -1,14 +1,15 @@
 // LoadExtraFiles (slot 9): replaces the module's list with the content of
 // the extra-files file; a file that is not a valid extra-files file is set
-// aside as path + ".old". Everything after the plain header is read with one
-// read into one buffer and parsed from there.
-#include <io.h>
-#include <cstdio>
+// aside as path + ".old", or the next free name of that series, and never
+// deleted. Everything after the plain header is read with one read into one
+// buffer and parsed from there.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include "extrafiles/ExtraFileList.h"
 #include "extrafiles/ExtraFilesFormat.h"
+#include "extrafiles/FilePresence.h"
+#include "extrafiles/SetAside.h"
 #include "extrafiles/WorkspaceSync.h"
 #include "fw/File.h"
 #include "module/Entries.h"
@@ -20,17 +21,6 @@ namespace {
 struct FreeDeleter {
   void operator()(unsigned char* p) const { std::free(p); }
 };
-
-// Moves a bad file out of the way. Windows renames and deletes no file that
-// is open without shared delete access, so the reading handle is closed
-// first. A rename refused because the ".old" name is taken leaves the bad
-// file to _unlink. Both results are ignored.
-void SetAside(CFile& file, const CString& path) {
-  file.Abort();
-  const CString oldName = path + ".old";
-  std::rename(path, oldName);
-  _unlink(path);
-}
 
 bool HeaderIsValid(CFile& file) {
   char magic[4];
@@ -60,12 +50,18 @@ bool ReadRecords(CFile& file) {
 bool LoadExtraFiles(bool synchronise) {
   ClearExtraFiles(g_extraFiles);
   const CString& path = g_workspace->GetExtraFilesPath();
-  if (_access(path, 0) != 0) return true;
+  // "No file" only when the platform says nothing is there; a path it cannot
+  // examine (too long, a name it rejects) is a file that cannot be opened.
+  const Presence presence = ProbeFile(path).presence;
+  if (presence == Presence::absent) return true;
+  if (presence == Presence::unusable) return false;
   CFile file;
   if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
   if (!HeaderIsValid(file) || !ReadRecords(file)) {
     ClearExtraFiles(g_extraFiles);
-    SetAside(file, path);
+    // Windows renames no file that is open without shared delete access.
+    file.Abort();
+    SetAsideBadFile(path);
     return false;
   }
   if (synchronise && g_extraFiles.count > 0) SynchroniseWorkspace(g_extraFiles, path, file);

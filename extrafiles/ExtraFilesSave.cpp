@@ -2,12 +2,12 @@
 // written with one write. The image goes to a temporary file in the same
 // folder first and replaces the old file only once it is written whole, so
 // a failing write never destroys the file it was meant to replace.
-#include <io.h>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include "extrafiles/ExtraFileList.h"
 #include "extrafiles/ExtraFilesFormat.h"
+#include "extrafiles/SafeReplace.h"
 #include "fw/File.h"
 #include "module/Entries.h"
 #include "module/HostInterfaces.h"
@@ -84,38 +84,6 @@ MallocBytes BuildImage(unsigned& length) {
   return MallocBytes(image.Detach());
 }
 
-// The folder part of path ("." when it has none), for the temporary file.
-CString FolderOf(const CString& path) {
-  int slash = path.ReverseFind('\\');
-  const int forward = path.ReverseFind('/');
-  if (forward > slash) slash = forward;
-  if (slash < 0) return CString(".");
-  if (slash == 0 || (slash == 2 && path[1] == ':')) return path.Left(slash + 1);
-  return path.Left(slash);
-}
-
-// Writes bytes to a temporary file beside path and moves it over path. When
-// no temporary can be made or the move is refused, nothing changes. A write
-// that fails raises CFileException after the temporary has been removed.
-void ReplaceFile(const CString& path, const unsigned char* bytes, unsigned length) {
-  char temporary[MAX_PATH];
-  if (!GetTempFileNameA(FolderOf(path), "zxf", 0, temporary)) return;
-  CFile file;
-  if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
-    _unlink(temporary);
-    return;
-  }
-  try {
-    file.Write(bytes, length);
-    file.Close();
-  } catch (CException*) {
-    file.Abort();
-    _unlink(temporary);
-    throw;
-  }
-  if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING)) _unlink(temporary);
-}
-
 }  // namespace
 
 bool SaveExtraFiles() {
@@ -123,6 +91,6 @@ bool SaveExtraFiles() {
   MallocBytes image = BuildImage(length);
   ToggleExtraFilesScrambling(image.get() + kExtraFilesHeaderBytes, length - kExtraFilesHeaderBytes);
   const CString& path = g_workspace->GetExtraFilesPath();
-  ReplaceFile(path, image.get(), length);
-  return true;
+  // False when no byte reached the path (the old file, if any, is as it was).
+  return ReplaceFileSafely(path, image.get(), length);
 }

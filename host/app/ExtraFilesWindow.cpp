@@ -95,8 +95,8 @@ void ExtraFilesWindow::OnCommand(int id) {
       Refresh(m_controller.Remove(SelectedRow()) ? "Removed." : "Select an entry first.");
       break;
     case kSaveId:
-      m_controller.Save();
-      Refresh("Saved " + std::to_string(m_controller.Entries().size()) + " entries.");
+      Refresh(m_controller.Save() ? "Saved " + std::to_string(m_controller.Entries().size()) + " entries."
+                                  : std::string("Nothing was saved: the file cannot be written."));
       break;
     case kLoadSyncId:
     case kLoadId: {
@@ -105,7 +105,8 @@ void ExtraFilesWindow::OnCommand(int id) {
       if (sync && onWorkspaceChanged) onWorkspaceChanged();
       std::string count = std::to_string(m_controller.Entries().size()) + " entries";
       Refresh(ok ? (sync ? "Loaded " + count + " and merged them into the workspace." : "Loaded " + count + ".")
-                 : std::string("The file was not an extra-files file: it was set aside as .old."));
+                 : std::string("The file cannot be read, or was not an extra-files file "
+                               "(then set aside as .old or .old.N)."));
       break;
     }
     default:

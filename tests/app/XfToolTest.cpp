@@ -1,4 +1,5 @@
 // zorvoreg-xf: extra-files files written and read through the module.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include "ProgramRunner.h"
 
@@ -67,6 +68,17 @@ TEST_F(XfTool, BadInputWritesNothing) {
   EXPECT_EQ(RunProgram("zorvoreg-xf.exe", "frobnicate x").exitCode, 2);
   // A folder that does not exist: the tool says so instead of reporting success.
   EXPECT_EQ(Xf("write", "no\\such\\folder.xf", "10 a\n").exitCode, 1);
+}
+
+TEST_F(XfTool, AFileTheModuleWillNotReplaceIsLeftAsItWas) {
+  const std::string old = "the previous list";
+  ASSERT_TRUE(WriteFileBytes(folder + "kept.xf", old));
+  ASSERT_TRUE(SetFileAttributesA((folder + "kept.xf").c_str(), FILE_ATTRIBUTE_READONLY));
+  ProgramResult write = Xf("write", "kept.xf", "10 a\n");
+  EXPECT_EQ(write.exitCode, 1) << write.output;
+  EXPECT_NE(write.output.find("cannot be written"), std::string::npos) << write.output;
+  SetFileAttributesA((folder + "kept.xf").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFileBytes(folder + "kept.xf"), old);
 }
 
 }  // namespace

@@ -90,12 +90,40 @@ TEST_F(LoadTest, BytesAfterTheLastRecordAreIgnored) {
   EXPECT_STREQ(loaded[0].name, "abc");
 }
 
-TEST_F(LoadTest, AnExistingOldFileStaysAndTheBadFileIsRemoved) {
-  WriteBytes(path + ".old", "previous");
-  WriteBytes(path, "not an extra-files file");
+TEST_F(LoadTest, ABadFileGoesToTheFirstFreeSetAsideNameAndEveryEarlierOneStays) {
+  WriteBytes(path + ".old", "first");
+  WriteBytes(path + ".old.1", "second");
+  WriteBytes(path + ".old.3", "fourth");
+  WriteBytes(path, "bad one");
   EXPECT_FALSE(Load(false));
-  EXPECT_FALSE(Exists(path));
-  EXPECT_EQ(ReadBytes(path + ".old"), "previous");
+  WriteBytes(path, "bad two");
+  EXPECT_FALSE(Load(false));
+  EXPECT_TRUE(Load(false));   // no file at the path any more
+
+  const struct {
+    const char* suffix;
+    const char* bytes;
+  } expected[] = {{".old", "first"}, {".old.1", "second"}, {".old.2", "bad one"}, {".old.3", "fourth"},
+                  {".old.4", "bad two"}};
+  for (const auto& file : expected) EXPECT_EQ(ReadBytes(path + file.suffix), file.bytes) << file.suffix;
+  EXPECT_EQ(FolderEntries(folder).size(), 5u);
+}
+
+TEST_F(LoadTest, WhenEveryNameOfTheSeriesIsTakenTheBadFileStaysWhereItIs) {
+  WriteBytes(path + ".old", "set aside before");
+  for (int i = 1; i <= 999; ++i) {
+    CString name;
+    name.Format("%s.old.%d", static_cast<const char*>(path), i);
+    WriteBytes(name, "");
+  }
+  const std::string bad = "not an extra-files file";
+  WriteBytes(path, bad);
+  SetModuleEntries({{"held", 1}});
+  EXPECT_FALSE(Load(false));
+  EXPECT_TRUE(ModuleEntries().empty());
+  EXPECT_EQ(ReadBytes(path), bad);
+  EXPECT_EQ(ReadBytes(path + ".old"), "set aside before");
+  EXPECT_EQ(FolderEntries(folder).size(), 1001u);
 }
 
 TEST_F(LoadTest, FlagsWithHighBitsLoadAsBitsZeroAndOneOnly) {

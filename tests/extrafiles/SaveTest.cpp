@@ -1,6 +1,8 @@
 // SaveExtraFiles seen from the host: the bytes of the file, and what happens
 // to the file it replaces and to targets that cannot be written.
+#include <algorithm>
 #include "tests/extrafiles/ExtraFilesHost.h"
+#include "tests/extrafiles/FolderSnapshot.h"
 
 namespace {
 
@@ -79,20 +81,68 @@ TEST_F(SaveTest, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
   EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
 }
 
-TEST_F(SaveTest, ATargetThatCannotBeWrittenChangesNothingAndStillSucceeds) {
-  SetModuleEntries({{"abc", 0x01}});
-  // The path is a folder.
-  ASSERT_TRUE(CreateDirectoryA(path, nullptr));
-  EXPECT_TRUE(Save());
-  EXPECT_TRUE(GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY);
-  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
-  EXPECT_TRUE(FolderEntries(path).empty());
+// A path as a host hands it over when the wide name holds a character that
+// the ANSI code page lacks: the conversion puts the default character there.
+// Empty when the code page has every candidate.
+CString NameOutsideTheCodePage(const CString& folder) {
+  for (const wchar_t* wide : {L"extra\x4e2d.xef", L"extra\x0416.xef", L"extra\x2603.xef"}) {
+    char narrow[64];
+    BOOL defaulted = FALSE;
+    if (WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, &defaulted) && defaulted)
+      return folder + "\\" + narrow;
+  }
+  return CString();
+}
 
-  // The path lies in a folder that does not exist.
-  const CString missing = folder + "\\missing\\extra.xef";
-  TheWorkspace().SetExtraFilesPath(missing);
+TEST_F(SaveTest, ATargetThatCannotBeWrittenChangesNothingAndSaysSo) {
+  SetModuleEntries({{"abc", 0x01}});
+  WriteBytes(folder + "\\neighbour.txt", "stays");
+  auto expectNothingWritten = [this](const CString& target, const char* what) {
+    TheWorkspace().SetExtraFilesPath(target);
+    const std::string before = Snapshot(static_cast<const char*>(folder));
+    EXPECT_FALSE(Save()) << what;
+    EXPECT_EQ(Snapshot(static_cast<const char*>(folder)), before) << what;
+  };
+
+  ASSERT_TRUE(CreateDirectoryA(path, nullptr));
+  WriteBytes(path + "\\inside.txt", "in the folder");
+  expectNothingWritten(path, "the path is a folder");
+  RemoveTree(path);
+
+  expectNothingWritten(folder + "\\missing\\extra.xef", "its folder does not exist");
+
+  const CString foreign = NameOutsideTheCodePage(folder);
+  if (!foreign.IsEmpty()) expectNothingWritten(foreign, "a name the ANSI code page cannot hold");
+
+  WriteBytes(path, "the previous list");
+  HANDLE held = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  expectNothingWritten(path, "the file is held open without sharing");
+  CloseHandle(held);
+
+  // The attributes are part of the snapshot: the read-only flag stays too.
+  ASSERT_TRUE(SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY);
+  expectNothingWritten(path, "the file is read-only");
+
+  // Nothing of this is sticky: the same path, writable again, is written.
+  ASSERT_TRUE(SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL));
   EXPECT_TRUE(Save());
-  EXPECT_FALSE(Exists(folder + "\\missing"));
+  EXPECT_EQ(ReadBytes(path), Image({{"abc", 1}}));
+  std::vector<std::string> names = FolderEntries(folder);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"extra.xef", "neighbour.txt"}));
+}
+
+TEST_F(SaveTest, AReplacedFileKeepsItsHiddenAndSystemAttributesAndIsMarkedForArchiving) {
+  const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  WriteBytes(path, "the previous list");
+  ASSERT_TRUE(SetFileAttributesA(path, kept));
+  if ((GetFileAttributesA(path) & kept) != kept) GTEST_SKIP() << "this file system keeps no hidden or system flag";
+  SetModuleEntries({{"abc", 0x01}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(ReadBytes(path), Image({{"abc", 1}}));
+  EXPECT_EQ(GetFileAttributesA(path), kept | FILE_ATTRIBUTE_ARCHIVE);
   EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
 }
 

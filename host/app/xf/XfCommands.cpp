@@ -1,6 +1,6 @@
 // dump, check and write: extra-files files read and written by the module.
 // dump and check load a copy of the file, because the module sets a file it
-// does not accept aside as FILE.old; the user's file is never moved.
+// does not accept aside (as FILE.old); the user's file is never moved.
 #include <windows.h>
 #include <cstdio>
 #include <iostream>
@@ -23,6 +23,9 @@ class TemporaryCopy {
     GetTempPathA(MAX_PATH, folder);
     m_path = std::string(folder) + "zorvoreg-xf-" + std::to_string(GetCurrentProcessId()) + ".xf";
     m_copied = CopyFileA(source.c_str(), m_path.c_str(), FALSE) != FALSE;
+    // A rejected copy goes to the first free name of FILE.old, FILE.old.1, ...:
+    // a stale .old would send it further along, out of the destructor's reach.
+    DeleteFileA((m_path + ".old").c_str());
   }
   ~TemporaryCopy() {
     DeleteFileA(m_path.c_str());
@@ -92,11 +95,10 @@ int XfWrite(XfHost& host, const std::string& file) {
   }
   host.files().Clear();
   for (const auto& entry : entries) host.files().Add(entry.second, entry.first);
-  DeleteFileA(file.c_str());
   host.SetPath(file);
-  host.files().Save();
-  // The module's save reports success even when the file cannot be created.
-  if (!FileExists(file)) {
+  // The module answers false when nothing reached the file; an existing file
+  // is then as it was.
+  if (!host.files().Save()) {
     std::printf("%s: cannot be written\n", file.c_str());
     return 1;
   }
