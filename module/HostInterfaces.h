@@ -1,14 +1,20 @@
 #pragma once
 // The host's objects as the module calls them: each operation at its position
-// in the object's table of virtual functions (counted from 0), called with the
-// object pointer first and the callee removing the arguments (__stdcall).
+// in the object's table of virtual functions (counted from 0). The host add-in
+// is a C++ program and these are its plain classes, so every operation is a
+// C++ member function in the platform's default member convention (thiscall):
+// the object pointer in ECX, the arguments on the stack right to left, the
+// callee removing them. A CString by value is one pointer on the stack whose
+// reference the callee releases (CStringArg); a bool result is one byte (AL).
 // Positions the module never calls are held by placeholders. The module never
 // takes, releases or frees a reference on any of these objects.
+// The IDE's application object is not one of them: it is a COM interface
+// (__stdcall, interface pointer pushed first), declared at the end.
 #include <windows.h>
 #include <oaidl.h>
 #include "fw/String.h"
 
-#define ZR_HOSTCALL __stdcall
+#define ZR_HOSTCALL __thiscall
 #define ZR_UNUSED(n) virtual void ZR_HOSTCALL Unused##n() = 0;
 
 class HostWorkspaceFile;

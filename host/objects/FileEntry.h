@@ -1,30 +1,29 @@
 #pragma once
 // The host's workspace files as the file picker lists them, and the
 // collection that holds them. The module reaches both through their tables of
-// virtual functions by position (__stdcall, the callee removes the
-// arguments), so the order of the virtual functions below is binding; the
-// placeholders hold positions that the module never calls.
+// virtual functions by position, as C++ member functions of the platform's
+// default convention (object in ECX, the callee removes the arguments), so the
+// order of the virtual functions below is binding; the placeholders hold
+// positions that the module never calls.
 #include <windows.h>
 #include <memory>
 #include <vector>
 #include "fw/String.h"
-
-#define HOST_CALL __stdcall
 
 class FileEntry final {
  public:
   FileEntry(const char* bareName, const char* extension, const char* pathText)
       : m_bareName(bareName), m_extension(extension), m_pathText(pathText) {}
 
-  virtual void HOST_CALL Reserved0() {}
-  virtual void HOST_CALL Reserved1() {}
-  virtual void HOST_CALL Reserved2() {}
-  virtual void HOST_CALL Reserved3() {}
-  virtual void HOST_CALL Reserved4() {}
-  virtual void HOST_CALL Reserved5() {}
-  virtual const CString& HOST_CALL GetBareName() { return m_bareName; }    // 6
-  virtual const CString& HOST_CALL GetExtension() { return m_extension; }  // 7: no dot
-  virtual const CString& HOST_CALL GetPathText() { return m_pathText; }    // 8
+  virtual void Reserved0() {}
+  virtual void Reserved1() {}
+  virtual void Reserved2() {}
+  virtual void Reserved3() {}
+  virtual void Reserved4() {}
+  virtual void Reserved5() {}
+  virtual const CString& GetBareName() { return m_bareName; }    // 6
+  virtual const CString& GetExtension() { return m_extension; }  // 7: no dot
+  virtual const CString& GetPathText() { return m_pathText; }    // 8
 
   // "name.ext", or "name" alone when the extension is empty.
   CString DisplayName() const;
@@ -38,8 +37,8 @@ class FileEntry final {
 // The host file collection: files by position, in the order they were added.
 class FileCatalog final {
  public:
-  virtual void HOST_CALL Reserved0() {}
-  virtual FileEntry* HOST_CALL GetFileAt(DWORD position) {   // 1
+  virtual void Reserved0() {}
+  virtual FileEntry* GetFileAt(DWORD position) {   // 1
     return position < m_files.size() ? m_files[position].get() : nullptr;
   }
 

@@ -1,8 +1,9 @@
 #pragma once
 // A source tag as the host's tag browser holds it. The module reaches it
-// through its table of virtual functions by position (__stdcall), so the
-// order below is binding; placeholders hold positions the module never calls.
-// Texts handed out stay valid while the tag lives.
+// through its table of virtual functions by position (plain member functions:
+// object in ECX, the callee removes the arguments), so the order below is
+// binding; placeholders hold positions the module never calls. Texts handed
+// out stay valid while the tag lives.
 #include <windows.h>
 #include "fw/String.h"
 #include "host/objects/FileEntry.h"
@@ -21,19 +22,19 @@ class TagEntry final {
   TagEntry* parent = nullptr;   // not owned
   FileEntry* file = nullptr;    // the tag's source file, not owned
 
-  virtual int HOST_CALL GetTypeCode() { return typeCode; }                          // 0
-  virtual void HOST_CALL Reserved1() {}
-  virtual const char* HOST_CALL GetName() { return name; }                          // 2
-  virtual const char* HOST_CALL GetFileName() { return fileName; }                  // 3
-  virtual const char* HOST_CALL GetSearchString() { return searchString; }          // 4
-  virtual void HOST_CALL Reserved5() {}
-  virtual const char* HOST_CALL GetParentName() { return parentName; }              // 6
-  virtual int HOST_CALL GetLine() { return line; }                                  // 7
-  virtual void HOST_CALL Reserved8() {}
-  virtual void HOST_CALL Reserved9() {}
-  virtual void HOST_CALL Reserved10() {}
-  virtual const char* HOST_CALL GetNamespace() { return nameSpace; }                // 11
-  virtual TagEntry* HOST_CALL GetParentTag() { return parent; }                     // 12
-  virtual void HOST_CALL Reserved13() {}
-  virtual FileEntry* HOST_CALL GetFileObject() { return file; }                     // 14
+  virtual int GetTypeCode() { return typeCode; }                       // 0
+  virtual void Reserved1() {}
+  virtual const char* GetName() { return name; }                       // 2
+  virtual const char* GetFileName() { return fileName; }               // 3
+  virtual const char* GetSearchString() { return searchString; }       // 4
+  virtual void Reserved5() {}
+  virtual const char* GetParentName() { return parentName; }           // 6
+  virtual int GetLine() { return line; }                               // 7
+  virtual void Reserved8() {}
+  virtual void Reserved9() {}
+  virtual void Reserved10() {}
+  virtual const char* GetNamespace() { return nameSpace; }             // 11
+  virtual TagEntry* GetParentTag() { return parent; }                  // 12
+  virtual void Reserved13() {}
+  virtual FileEntry* GetFileObject() { return file; }                  // 14
 };

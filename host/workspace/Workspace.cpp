@@ -1,16 +1,16 @@
 #include "host/workspace/Workspace.h"
 
-WorkspaceFileCollection* HOST_WORKSPACE_CALL Workspace::GetWorkspaceFiles() {
+WorkspaceFileCollection* Workspace::GetWorkspaceFiles() {
   m_log.Add(WorkspaceCallKind::GetWorkspaceFiles, CString());
   return &m_files;
 }
 
-const CString& HOST_WORKSPACE_CALL Workspace::GetExtraFilesPath() {
+const CString& Workspace::GetExtraFilesPath() {
   m_log.Add(WorkspaceCallKind::GetExtraFilesPath, m_extraFilesPath);
   return m_extraFilesPath;
 }
 
-void HOST_WORKSPACE_CALL Workspace::LoadProjectFile(CStringArg path) {
+void Workspace::LoadProjectFile(CStringArg path) {
   const CString adopted = CString::Adopt(path);
   WorkspaceCall& call = m_log.Add(WorkspaceCallKind::LoadProjectFile, adopted);
   m_lastProjectFile = ProjectFileContent();

@@ -1,18 +1,18 @@
 #include "host/workspace/WorkspaceFile.h"
 #include "host/workspace/WorkspaceCallLog.h"
 
-bool HOST_WORKSPACE_CALL WorkspaceFile::GetFirstFlag() {
+bool WorkspaceFile::GetFirstFlag() {
   if (m_log) m_log->Add(WorkspaceCallKind::GetFirstFlag, m_name, m_firstFlag);
   return m_firstFlag;
 }
 
-void HOST_WORKSPACE_CALL WorkspaceFile::SetFirstFlag(bool value) {
+void WorkspaceFile::SetFirstFlag(bool value) {
   // Only the low byte of the argument word carries the flag.
   if (m_log) m_log->Add(WorkspaceCallKind::SetFirstFlag, m_name, value);
   m_firstFlag = value;
 }
 
-void HOST_WORKSPACE_CALL WorkspaceFile::SetSecondFlag(bool value) {
+void WorkspaceFile::SetSecondFlag(bool value) {
   if (m_log) m_log->Add(WorkspaceCallKind::SetSecondFlag, m_name, value);
   m_secondFlag = value;
 }

@@ -1,25 +1,23 @@
 #pragma once
 // A file of the host's workspace: a name and two flags, reached by the module
-// through its table of __stdcall operations (positions 1, 6 and 8).
+// through its table of virtual member functions (positions 1, 6 and 8).
 #include "fw/String.h"
 
 class WorkspaceCallLog;
-
-#define HOST_WORKSPACE_CALL __stdcall
 
 class WorkspaceFile final {
  public:
   WorkspaceFile(const CString& name, WorkspaceCallLog* log) : m_name(name), m_log(log) {}
 
-  virtual void HOST_WORKSPACE_CALL Reserved0() {}
-  virtual bool HOST_WORKSPACE_CALL GetFirstFlag();              // 1
-  virtual void HOST_WORKSPACE_CALL Reserved2() {}
-  virtual void HOST_WORKSPACE_CALL Reserved3() {}
-  virtual void HOST_WORKSPACE_CALL Reserved4() {}
-  virtual void HOST_WORKSPACE_CALL Reserved5() {}
-  virtual void HOST_WORKSPACE_CALL SetFirstFlag(bool value);    // 6
-  virtual void HOST_WORKSPACE_CALL Reserved7() {}
-  virtual void HOST_WORKSPACE_CALL SetSecondFlag(bool value);   // 8
+  virtual void Reserved0() {}
+  virtual bool GetFirstFlag();              // 1
+  virtual void Reserved2() {}
+  virtual void Reserved3() {}
+  virtual void Reserved4() {}
+  virtual void Reserved5() {}
+  virtual void SetFirstFlag(bool value);    // 6
+  virtual void Reserved7() {}
+  virtual void SetSecondFlag(bool value);   // 8
 
   const CString& name() const { return m_name; }
   bool firstFlag() const { return m_firstFlag; }

@@ -1,7 +1,7 @@
 #include "host/workspace/WorkspaceFileCollection.h"
 #include "host/workspace/WorkspaceCallLog.h"
 
-WorkspaceFile* HOST_WORKSPACE_CALL WorkspaceFileCollection::FindFile(CStringArg name) {
+WorkspaceFile* WorkspaceFileCollection::FindFile(CStringArg name) {
   const CString adopted = CString::Adopt(name);
   if (m_log) m_log->Add(WorkspaceCallKind::FindFile, adopted);
   return Lookup(adopted);

@@ -9,10 +9,10 @@ class WorkspaceFileCollection final {
  public:
   explicit WorkspaceFileCollection(WorkspaceCallLog* log) : m_log(log) {}
 
-  virtual void HOST_WORKSPACE_CALL Reserved0() {}
-  virtual void HOST_WORKSPACE_CALL Reserved1() {}
+  virtual void Reserved0() {}
+  virtual void Reserved1() {}
   // 2: adopts the caller's reference on name; null when no file has that name.
-  virtual WorkspaceFile* HOST_WORKSPACE_CALL FindFile(CStringArg name);
+  virtual WorkspaceFile* FindFile(CStringArg name);
 
   // The file of that name, added (both flags clear) when it is not there yet.
   WorkspaceFile* Add(const CString& name);

@@ -1,8 +1,11 @@
 #pragma once
-// Host objects built from raw tables of __stdcall function pointers, not from
-// the module's declarations, so that a call at a wrong position shows up as
-// "position N called". Every position takes one 32-bit argument besides the
-// object (the only IDE operation the frame calls, set active, takes one).
+// Host objects built from raw tables of function pointers, not from the
+// module's declarations, so that a call at a wrong position shows up as
+// "position N called". The IDE application is a COM interface: every position
+// is __stdcall and takes one 32-bit argument besides the interface pointer
+// (the only IDE operation the frame calls, set active, takes one). The
+// workspace is a C++ object of the host: its positions are member functions
+// (thiscall, the object in ECX) with their own arguments.
 #include <windows.h>
 #include <vector>
 

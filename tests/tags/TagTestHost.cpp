@@ -5,8 +5,9 @@
 
 namespace {
 
-// The tag's table of virtual functions as the host lays it out: every
-// position takes the object and nothing else (__stdcall).
+// The tag's table of virtual functions as the host's C++ compiler lays it
+// out: every position is a member function taking nothing but the object,
+// which arrives in ECX (thiscall).
 struct TagObject {
   const void* const* table;
   TestTag* tag;
@@ -14,22 +15,22 @@ struct TagObject {
 
 TestTag* Of(TagObject* self) { return self->tag; }
 
-int __stdcall TypeCode(TagObject* self) { Of(self)->calls.push_back(0); return 1; }
-const char* __stdcall Name(TagObject* self) { Of(self)->calls.push_back(2); return Of(self)->name.c_str(); }
-const char* __stdcall FileName(TagObject* self) {
+int __thiscall TypeCode(TagObject* self) { Of(self)->calls.push_back(0); return 1; }
+const char* __thiscall Name(TagObject* self) { Of(self)->calls.push_back(2); return Of(self)->name.c_str(); }
+const char* __thiscall FileName(TagObject* self) {
   Of(self)->calls.push_back(3);
   return Of(self)->fileName.c_str();
 }
-const char* __stdcall SearchString(TagObject* self) {
+const char* __thiscall SearchString(TagObject* self) {
   Of(self)->calls.push_back(4);
   return Of(self)->searchString.c_str();
 }
-const char* __stdcall ParentName(TagObject* self) { Of(self)->calls.push_back(6); return ""; }
-int __stdcall Line(TagObject* self) { Of(self)->calls.push_back(7); return Of(self)->line; }
-const char* __stdcall Namespace(TagObject* self) { Of(self)->calls.push_back(11); return ""; }
-void* __stdcall ParentTag(TagObject* self) { Of(self)->calls.push_back(12); return nullptr; }
-void* __stdcall FileObject(TagObject* self) { Of(self)->calls.push_back(14); return nullptr; }
-void __stdcall Never(TagObject* self) { Of(self)->calls.push_back(-1); }
+const char* __thiscall ParentName(TagObject* self) { Of(self)->calls.push_back(6); return ""; }
+int __thiscall Line(TagObject* self) { Of(self)->calls.push_back(7); return Of(self)->line; }
+const char* __thiscall Namespace(TagObject* self) { Of(self)->calls.push_back(11); return ""; }
+void* __thiscall ParentTag(TagObject* self) { Of(self)->calls.push_back(12); return nullptr; }
+void* __thiscall FileObject(TagObject* self) { Of(self)->calls.push_back(14); return nullptr; }
+void __thiscall Never(TagObject* self) { Of(self)->calls.push_back(-1); }
 
 const void* const kTagTable[] = {
     reinterpret_cast<const void*>(&TypeCode),  reinterpret_cast<const void*>(&Never),
@@ -42,7 +43,7 @@ const void* const kTagTable[] = {
     reinterpret_cast<const void*>(&FileObject),
 };
 
-void __stdcall WorkspaceNothing(void*) {}
+void __thiscall WorkspaceNothing(void*) {}
 const void* const kWorkspaceTable[12] = {
     reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),
     reinterpret_cast<const void*>(&WorkspaceNothing), reinterpret_cast<const void*>(&WorkspaceNothing),

@@ -24,7 +24,7 @@ class TestTag {
   std::vector<int> calls;   // positions called, in order
 };
 
-// The tag as the module sees it: a table of __stdcall functions at fixed positions.
+// The tag as the module sees it: a table of member functions (thiscall) at fixed positions.
 void* AsHostTag(TestTag& tag);
 
 // The host workspace interface: twelve positions that do nothing.

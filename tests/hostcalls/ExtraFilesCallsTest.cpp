@@ -1,0 +1,70 @@
+// Saving and loading the extra files, with and without synchronisation, reach
+// the host's workspace, its file collection and its files as C++ member calls:
+// strings by value as one adopted pointer, flags as one byte.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "host/extrafiles/HostExtraFileList.h"
+#include "tests/hostcalls/ModuleUnderTest.h"
+
+namespace {
+
+class ExtraFilesCalls : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_path = TempFileName("xef");
+    Workspace().extraFilesPath = m_path;
+    HostExtraFiles list;
+    list.Fill({{"a.cpp", 1}, {"b.h", 2}, {"c.txt", 3}, {"gone.cpp", 1}});
+    Table()->setExtraFiles(list.raw());
+    HostCalls().clear();
+    EXPECT_EQ(Bool(CallEntry(Table()->saveExtraFiles, {})), 1);
+  }
+  void TearDown() override {
+    Workspace().files->files.clear();
+    DeleteFileA(m_path);
+  }
+
+  CString m_path;
+};
+
+TEST_F(ExtraFilesCalls, SaveAndLoadWithoutSynchronisationAskTheWorkspaceForThePath) {
+  EXPECT_EQ(DescribeCalls(), std::vector<std::string>({"workspace.6()"}));
+  EXPECT_NE(GetFileAttributesA(m_path), INVALID_FILE_ATTRIBUTES);
+
+  // Only the argument's low byte counts: this word means false.
+  HostCalls().clear();
+  EXPECT_EQ(Bool(CallEntry(Table()->loadExtraFiles, {0x12345600})), 1);
+  EXPECT_EQ(DescribeCalls(), std::vector<std::string>({"workspace.6()"}));
+}
+
+TEST_F(ExtraFilesCalls, SynchronisationCallsWorkspaceCollectionAndFilesAsMembers) {
+  StubWorkspaceFile a("a.cpp"), b("b.h"), c("c.txt");
+  b.firstFlag = true;
+  c.firstFlag = true;   // already as the entry has it: no SetFirstFlag
+  Workspace().files->files = {&a, &b, &c};
+  HostCalls().clear();
+
+  EXPECT_EQ(Bool(CallEntry(Table()->loadExtraFiles, {0xABCDEF01})), 1);
+
+  const std::string project = std::string(m_path) + ".vcproj";
+  const std::vector<std::string> expected = {
+      "workspace.6()",
+      "workspace.11(\"" + project + "\")",
+      "workspace.1()",
+      "files.2(\"a.cpp\")", "a.cpp.1()", "a.cpp.6(1)", "a.cpp.8(0)",
+      "files.2(\"b.h\")", "b.h.1()", "b.h.6(0)", "b.h.8(1)",
+      "files.2(\"c.txt\")", "c.txt.1()", "c.txt.8(1)",
+      "files.2(\"gone.cpp\")",
+  };
+  EXPECT_EQ(DescribeCalls(), expected);
+  EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
+  // The path the workspace adopted named the complete project file.
+  EXPECT_EQ(std::string(Workspace().projectFileText),
+            "<Files>\r\n\t<File RelativePath=\"a.cpp\"/>\r\n\t<File RelativePath=\"c.txt\"/>\r\n"
+            "\t<File RelativePath=\"gone.cpp\"/>\r\n</Files>\r\n");
+  EXPECT_EQ(std::vector<bool>({a.firstFlag, a.secondFlag, b.firstFlag, b.secondFlag, c.firstFlag, c.secondFlag}),
+            std::vector<bool>({true, false, false, true, true, true}));
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "tests/hostcalls/StubHost.h"
+#include <cstdio>
+#include <map>
+#include <set>
+#include <utility>
+#include "tests/hostcalls/CallGate.h"
+
+namespace {
+
+std::set<const StubObject*>& LiveObjects() {
+  static std::set<const StubObject*> objects;
+  return objects;
+}
+
+// The object of that kind at address p, found without reading through p.
+StubObject* Live(const void* p, HostKind kind) {
+  auto found = LiveObjects().find(static_cast<const StubObject*>(p));
+  if (found == LiveObjects().end() || (*found)->kind != kind) return nullptr;
+  return const_cast<StubObject*>(*found);
+}
+
+enum class Argument { None, Word, Flag, String };
+
+template <class T>
+T& As(StubObject* object) { return *static_cast<T*>(object); }
+DWORD Address(const void* p) { return reinterpret_cast<DWORD>(p); }
+
+CString ReadWholeFile(const char* path) {
+  CString text;
+  if (FILE* file = std::fopen(path, "rb")) {
+    char chunk[512];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text += CString(chunk, static_cast<int>(got));
+    std::fclose(file);
+  }
+  return text;
+}
+
+StubWorkspaceFile* FindByName(const StubWorkspaceFiles& files, const CString& name) {
+  for (StubWorkspaceFile* file : files.files)
+    if (file->name == name) return file;
+  return nullptr;
+}
+
+// A bool result is one byte: the rest of EAX carries noise the caller must ignore.
+DWORD OneByte(bool value) { return 0x5A5A5A00u | (value ? 1u : 0u); }
+
+using Run = DWORD (*)(StubObject* object, DWORD word, const CString& text);
+
+// Every operation the module may call, with its one stack argument if any.
+struct Operation {
+  HostKind kind;
+  int position;
+  Argument argument;
+  Run run;
+};
+
+const Operation kOperations[] = {
+    {HostKind::Workspace, 1, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(As<StubWorkspace>(o).files); }},
+    {HostKind::Workspace, 6, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(&As<StubWorkspace>(o).extraFilesPath); }},
+    {HostKind::Workspace, 11, Argument::String,
+     [](StubObject* o, DWORD, const CString& path) {
+       As<StubWorkspace>(o).projectFileText = ReadWholeFile(path);
+       return DWORD(0);
+     }},
+    {HostKind::WorkspaceFiles, 2, Argument::String,
+     [](StubObject* o, DWORD, const CString& name) { return Address(FindByName(As<StubWorkspaceFiles>(o), name)); }},
+    {HostKind::WorkspaceFile, 1, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return OneByte(As<StubWorkspaceFile>(o).firstFlag); }},
+    {HostKind::WorkspaceFile, 6, Argument::Flag,
+     [](StubObject* o, DWORD flag, const CString&) {
+       As<StubWorkspaceFile>(o).firstFlag = (flag & 0xFF) != 0;
+       return DWORD(0);
+     }},
+    {HostKind::WorkspaceFile, 8, Argument::Flag,
+     [](StubObject* o, DWORD flag, const CString&) {
+       As<StubWorkspaceFile>(o).secondFlag = (flag & 0xFF) != 0;
+       return DWORD(0);
+     }},
+    {HostKind::FileCollection, 1, Argument::Word,
+     [](StubObject* o, DWORD position, const CString&) {
+       const auto& files = As<StubFileCollection>(o).files;
+       return position < files.size() ? Address(files[position]) : 0;
+     }},
+    {HostKind::File, 6, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).bareName); }},
+    {HostKind::File, 7, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).extension); }},
+    {HostKind::File, 8, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).pathText); }},
+    {HostKind::Tag, 0, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return DWORD(As<StubTag>(o).typeCode); }},
+    {HostKind::Tag, 2, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(static_cast<const char*>(As<StubTag>(o).name)); }},
+    {HostKind::Tag, 3, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(static_cast<const char*>(As<StubTag>(o).fileName)); }},
+    {HostKind::Tag, 4, Argument::None,
+     [](StubObject* o, DWORD, const CString&) {
+       return Address(static_cast<const char*>(As<StubTag>(o).searchString));
+     }},
+    {HostKind::Tag, 6, Argument::None,
+     [](StubObject* o, DWORD, const CString&) {
+       return Address(static_cast<const char*>(As<StubTag>(o).parentName));
+     }},
+    {HostKind::Tag, 7, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return DWORD(As<StubTag>(o).line); }},
+    {HostKind::Tag, 11, Argument::None,
+     [](StubObject* o, DWORD, const CString&) {
+       return Address(static_cast<const char*>(As<StubTag>(o).nameSpace));
+     }},
+    {HostKind::Tag, 12, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(As<StubTag>(o).parent); }},
+    {HostKind::Tag, 14, Argument::None,
+     [](StubObject* o, DWORD, const CString&) { return Address(As<StubTag>(o).file); }},
+};
+
+const Operation* FindOperation(HostKind kind, int position) {
+  for (const Operation& operation : kOperations)
+    if (operation.kind == kind && operation.position == position) return &operation;
+  return nullptr;
+}
+
+const char* const kKindNames[] = {"workspace", "files", "workspace file", "collection", "file", "tag"};
+
+}  // namespace
+
+StubObject::StubObject(HostKind kind, const char* label)
+    : table(HostOperationTable(static_cast<int>(kind))), kind(kind), label(label) {
+  LiveObjects().insert(this);
+}
+
+StubObject::~StubObject() { LiveObjects().erase(this); }
+
+std::vector<HostCall>& HostCalls() {
+  static std::vector<HostCall> calls;
+  return calls;
+}
+
+extern "C" DWORD HostCallArrived(unsigned thunk, void* ecx, const DWORD* stack, DWORD* popBytes) {
+  HostCall call;
+  call.kind = static_cast<HostKind>(thunk / kPositionsPerTable);
+  call.position = static_cast<int>(thunk % kPositionsPerTable);
+  call.returnAddress = stack[-1];
+  call.esp = reinterpret_cast<DWORD>(stack - 1);
+  call.checkedCall = CheckedCallSerial();
+
+  StubObject* object = Live(ecx, call.kind);
+  call.objectInEcx = object != nullptr;
+  if (!object) {
+    // A caller that pushed the object as a first stack argument: take it from
+    // there and remove that word as well, so that such a caller fails the
+    // checks on this call instead of crashing further on.
+    object = Live(reinterpret_cast<const void*>(stack[0]), call.kind);
+    if (object) {
+      ++stack;
+      *popBytes += 4;
+    }
+  }
+  call.object = object;
+
+  DWORD result = 0;
+  if (const Operation* operation = FindOperation(call.kind, call.position)) {
+    if (operation->argument != Argument::None) {
+      call.arguments.push_back(stack[0]);
+      *popBytes += 4;
+    }
+    // The callee owns a string passed by value: adopt it (and release it with the record).
+    if (operation->argument == Argument::String) call.text = CString::Adopt(CStringArg{reinterpret_cast<char*>(stack[0])});
+    if (object) result = operation->run(object, call.arguments.empty() ? 0 : call.arguments[0], call.text);
+  }
+  HostCalls().push_back(call);
+  return result;
+}
+
+std::string Describe(const HostCall& call) {
+  std::string text;
+  if (!call.object)
+    text = std::string("no object ") + kKindNames[static_cast<int>(call.kind)];
+  else
+    text = (call.objectInEcx ? "" : "pushed ") + call.object->label;
+  text += "." + std::to_string(call.position) + "(";
+  const Operation* operation = FindOperation(call.kind, call.position);
+  if (!operation) {
+    text += "?";
+  } else if (operation->argument == Argument::Word) {
+    text += std::to_string(call.arguments[0]);
+  } else if (operation->argument == Argument::Flag) {
+    text += std::to_string(call.arguments[0] & 0xFF);
+  } else if (operation->argument == Argument::String) {
+    text += "\"" + std::string(call.text) + "\"";
+  }
+  return text + ")";
+}
+
+std::vector<std::string> DescribeCalls() {
+  std::vector<std::string> lines;
+  for (const HostCall& call : HostCalls()) lines.push_back(Describe(call));
+  return lines;
+}
+
+std::vector<std::string> UnsteadyCallSites() {
+  std::map<std::pair<int, DWORD>, DWORD> firstEsp;   // (checked call, return address) -> ESP
+  std::vector<std::string> sites;
+  for (const HostCall& call : HostCalls()) {
+    auto inserted = firstEsp.insert({{call.checkedCall, call.returnAddress}, call.esp});
+    if (inserted.second || inserted.first->second == call.esp) continue;
+    const std::string site = (call.object ? call.object->label : "?") + "." + std::to_string(call.position);
+    bool known = false;
+    for (const std::string& s : sites) known = known || s == site;
+    if (!known) sites.push_back(site);
+  }
+  return sites;
+}
