@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "tests/hostcalls/ModuleUnderTest.h"
+#include "tests/tags/MessageBoxWatcher.h"
 
 namespace {
 
@@ -40,6 +41,22 @@ TEST_F(GoToTagCalls, ByLineAndByPatternTheTagIsCalledAsAMember) {
   const std::vector<std::string> expected = {"alpha.3()", "alpha.7()", "beta.3()", "beta.7()", "beta.4()"};
   EXPECT_EQ(DescribeCalls(), expected);
   EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
+}
+
+TEST_F(GoToTagCalls, PatternNotFoundAsksTheTagForItsNameAsAMember) {
+  StubTag gamma("gamma");
+  gamma.fileName = m_file;
+  gamma.searchString = "^int gamma()$";
+  MessageBoxWatcher boxes;
+  HostCalls().clear();
+
+  EXPECT_EQ(Bool(CallEntry(Table()->goToTag, {Word(&gamma)})), 0);
+  boxes.Stop();
+
+  const std::vector<std::string> expected = {"gamma.3()", "gamma.7()", "gamma.4()", "gamma.2()"};
+  EXPECT_EQ(DescribeCalls(), expected);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(boxes.Texts()[0].rfind("Unable to find gamma.", 0), 0u) << boxes.Texts()[0];
 }
 
 }  // namespace
