@@ -22,19 +22,28 @@ void AppendEscaped(std::string& out, char ch) {
   out += kHex[byte & 0xF];
 }
 
+// Appends text with its escapes to out. The runs between escaped characters
+// are copied whole: most values have none.
+void AppendEncoded(std::string& out, const std::string& text, const char* alsoEscaped, bool escapeLeadingMarks) {
+  const std::string special = std::string("%\r\n") + alsoEscaped;
+  size_t start = 0;
+  if (escapeLeadingMarks && !text.empty() && (text[0] == '[' || text[0] == ';')) {
+    AppendEscaped(out, text[0]);
+    start = 1;
+  }
+  while (start < text.size()) {
+    size_t at = text.find_first_of(special, start);
+    if (at == std::string::npos) at = text.size();
+    out.append(text, start, at - start);
+    if (at < text.size()) AppendEscaped(out, text[at]);
+    start = at + 1;
+  }
+}
+
 std::string Encode(const std::string& text, const char* alsoEscaped, bool escapeLeadingMarks) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    char ch = text[i];
-    bool escape = ch == '%' || ch == '\r' || ch == '\n';
-    for (const char* p = alsoEscaped; !escape && *p; ++p) escape = ch == *p;
-    if (i == 0 && escapeLeadingMarks && (ch == '[' || ch == ';')) escape = true;
-    if (escape)
-      AppendEscaped(out, ch);
-    else
-      out += ch;
-  }
+  AppendEncoded(out, text, alsoEscaped, escapeLeadingMarks);
   return out;
 }
 
@@ -93,16 +102,12 @@ const ProfileFile::Section* ProfileFile::FindSection(const std::string& name) co
   return nullptr;
 }
 
-bool ProfileFile::Get(const std::string& section, const std::string& key, std::string& value) const {
+const std::string* ProfileFile::Find(const std::string& section, const std::string& key) const {
   const Section* found = FindSection(section);
-  if (found == nullptr) return false;
-  for (const Line& line : found->lines) {
-    if (line.isValue && ProfileNamesEqual(line.key, key)) {
-      value = line.text;
-      return true;
-    }
-  }
-  return false;
+  if (found == nullptr) return nullptr;
+  for (const Line& line : found->lines)
+    if (line.isValue && ProfileNamesEqual(line.key, key)) return &line.text;
+  return nullptr;
 }
 
 bool ProfileFile::Set(const std::string& section, const std::string& key, const std::string& value) {
@@ -152,13 +157,13 @@ std::string ProfileFile::Serialize() const {
   for (const Section& section : m_sections) {
     if (!out.empty()) out += "\r\n";
     out += '[';
-    out += EncodeProfileSection(section.name);
+    AppendEncoded(out, section.name, "", false);
     out += "]\r\n";
     for (const Line& line : section.lines) {
       if (line.isValue) {
-        out += EncodeProfileKey(line.key);
+        AppendEncoded(out, line.key, "=", true);
         out += '=';
-        out += EncodeProfileValue(line.text);
+        AppendEncoded(out, line.text, "", false);
       } else {
         out += line.text;
       }

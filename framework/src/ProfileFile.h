@@ -15,8 +15,8 @@ class ProfileFile {
   // is written and flushed, then moved over path in one step.
   bool Save(const std::string& path) const;
 
-  // The value of section/key; false when absent.
-  bool Get(const std::string& section, const std::string& key, std::string& value) const;
+  // The value of section/key; null when absent.
+  const std::string* Find(const std::string& section, const std::string& key) const;
   // Sets section/key to value (adding the section and key as needed); false when unchanged.
   bool Set(const std::string& section, const std::string& key, const std::string& value);
   // Removes a key, or a whole section; false when there was nothing to remove.

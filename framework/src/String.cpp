@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "StringPool.h"
 #include "fw/Exceptions.h"
 
 namespace {
@@ -29,10 +30,11 @@ bool IsEmptyData(const CStringData* data) { return data == &g_empty.header; }
 // Largest number of characters one allocation may hold.
 constexpr int kMaxLength = INT_MAX - static_cast<int>(sizeof(CStringData)) - 1;
 
-// A fresh header with room for capacity characters, length 0, one reference.
+// A fresh header with room for at least capacity characters (the pools round
+// up to their block size), length 0, one reference.
 CStringData* NewData(int capacity) {
   if (capacity < 0 || capacity > kMaxLength) AfxThrowMemoryException();
-  void* block = std::malloc(sizeof(CStringData) + static_cast<size_t>(capacity) + 1);
+  void* block = fw::AllocateStringBlock(capacity);
   if (block == nullptr) AfxThrowMemoryException();
   CStringData* data = static_cast<CStringData*>(block);
   data->nRefs = 1;
@@ -41,6 +43,9 @@ CStringData* NewData(int capacity) {
   data->data()[0] = '\0';
   return data;
 }
+
+// The block's capacity never changes, so it tells the pools where the block came from.
+void FreeData(CStringData* data) { fw::FreeStringBlock(data, data->nAllocLength); }
 
 // Capacity for a string that must hold at least needed characters after
 // holding current ones: doubling keeps a run of appends linear overall.
@@ -103,7 +108,7 @@ void CString::Release() {
   CStringData* data = GetData();
   if (!IsEmptyData(data)) {
     // Locked (-1): this string is the only owner.
-    if (data->nRefs < 0 || InterlockedDecrement(&data->nRefs) == 0) std::free(data);
+    if (data->nRefs < 0 || InterlockedDecrement(&data->nRefs) == 0) FreeData(data);
   }
   m_pchData = EmptyChars();
 }
@@ -437,15 +442,19 @@ void CString::Format(const char* format, ...) {
 
 // ---- direct buffer access --------------------------------------------------------------------
 
+// The room beyond the current characters may be larger than asked for (pool
+// blocks, doubling): a terminator right after the room asked for keeps
+// ReleaseBuffer(-1) from taking in bytes that nobody wrote.
 char* CString::GetBuffer(int minLength) {
   if (minLength < 0) minLength = 0;
   CStringData* data = GetData();
   if (IsEmptyData(data)) {
     CStringData* fresh = NewData(minLength);
     m_pchData = fresh->data();
-    return m_pchData;
+  } else {
+    GrowTo(minLength);
   }
-  GrowTo(minLength);
+  if (minLength > GetLength()) m_pchData[minLength] = '\0';
   return m_pchData;
 }
 

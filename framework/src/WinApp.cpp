@@ -2,6 +2,7 @@
 // so that AfxGetApp() gives the same object to the host and to every module.
 #include "fw/WinApp.h"
 
+#include "ProfileCache.h"
 #include "fw/Wnd.h"
 
 namespace {
@@ -28,9 +29,8 @@ CWinApp::CWinApp(const char* appName) {
 
 CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
+  delete m_profileCache;
 }
-
-void CWinApp::SetProfilePath(const char* path) { m_strProfilePath = path; }
 
 // GetMessage is called here rather than through AfxPumpMessage, whose result
 // cannot carry the WM_QUIT code; each message then takes the same path as in

@@ -7,7 +7,10 @@
 // Copies share the characters; a change to a shared string first makes it its
 // own copy. The empty string shares one static header and allocates nothing.
 // A locked buffer (LockBuffer) is never shared: copying it copies the characters.
-// Appending grows the buffer geometrically. Any allocation failure raises
+// Appending grows the buffer geometrically. Buffers are made and freed only
+// inside the framework DLL: short ones come from its size-class pools (their
+// capacity rounded up to the block), long ones from the C runtime's heap (see
+// fw/StringPool.h). Any allocation failure raises
 // CMemoryException. A null const char* reads as "". GetAt and operator[]
 // outside 0..GetLength()-1 give '\0'; SetAt outside that range does nothing.
 struct CStringData {

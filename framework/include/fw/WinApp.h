@@ -3,11 +3,16 @@
 #include "fw/String.h"
 
 class CWnd;
+namespace fw {
+class ProfileCache;
+}
 
 // The application object, one per process, made by the host and reached with
 // AfxGetApp() from host and module alike. Holds the profile store: an INI-style
 // text file whose path the host sets; every write replaces the file whole
 // (a new file moved over the old one), so other sections survive any crash.
+// Reads are answered from the file's content kept in memory, which is read
+// again whenever the file changed on disk (another process wrote it).
 class FW_API CWinApp {
  public:
   explicit CWinApp(const char* appName = nullptr);
@@ -15,6 +20,7 @@ class FW_API CWinApp {
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
 
+  // An empty path (or none set) reads every value as its default and refuses writes.
   void SetProfilePath(const char* path);
   const CString& GetProfilePath() const { return m_strProfilePath; }
 
@@ -32,6 +38,7 @@ class FW_API CWinApp {
 
  private:
   CString m_strProfilePath;
+  fw::ProfileCache* m_profileCache = nullptr;   // the file's content; null without a path
 };
 
 FW_API CWinApp* AfxGetApp();
