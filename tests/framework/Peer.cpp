@@ -1,8 +1,11 @@
 #define FWTEST_PEER_BUILDING
 #include "Peer.h"
 
+#include <vector>
+
 #include "fw/ExtensionModule.h"
 #include "fw/File.h"
+#include "fw/StringPool.h"
 #include "fw/WinApp.h"
 
 namespace {
@@ -26,6 +29,17 @@ long PeerCountWithCopy(CStringArg arg) {
 
 void PeerKeep(const CString& text) { g_kept = text; }
 void PeerDropKept() { g_kept.Empty(); }
+
+unsigned PeerChurnStrings(int count) {
+  {
+    std::vector<CString> strings;
+    strings.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) strings.emplace_back('n', 16 + i % 48);
+  }
+  CStringPoolStatistics statistics;
+  AfxGetStringPoolStatistics(statistics);
+  return statistics.chunkBytes;
+}
 
 void PeerThrowMemory() { AfxThrowMemoryException(); }
 

@@ -20,6 +20,9 @@ PEER_API long PeerCountWithCopy(CStringArg arg);
 // Keeps a copy of text in the DLL until PeerDropKept.
 PEER_API void PeerKeep(const CString& text);
 PEER_API void PeerDropKept();
+// Makes count strings of assorted lengths, all alive at once, then releases
+// them; returns the bytes of the chunks the string pools hold afterwards.
+PEER_API unsigned PeerChurnStrings(int count);
 // Raise the framework's exceptions from inside the DLL.
 PEER_API void PeerThrowMemory();
 PEER_API void PeerOpenMissingFile(const char* path);

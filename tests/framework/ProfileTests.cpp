@@ -2,50 +2,11 @@
 
 #include <string>
 
-#include "TestSupport.h"
+#include "ProfileFixture.h"
 
 using fwtest::ReadAll;
 using fwtest::TempFolder;
 using fwtest::WriteAll;
-
-namespace {
-
-// Points the application's profile store at a fresh file for one test.
-class ProfileStore : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_path = m_folder.File("settings.ini");
-    theApp.SetProfilePath(m_path.c_str());
-  }
-  void TearDown() override { theApp.SetProfilePath(""); }
-
-  // Runs the helper program on the same file; its exit code (-1: not started).
-  int RunHelper(const char* mode, const char* section, const char* key, const char* value) {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string helper(exe);
-    helper = helper.substr(0, helper.rfind('\\') + 1) + "fwtest_profile_helper.exe";
-    std::string command = "\"" + helper + "\" \"" + m_path + "\" " + mode + " \"" + section + "\" \"" +
-                          key + "\" \"" + value + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(helper.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-      return -1;
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-  }
-
-  TempFolder m_folder;
-  std::string m_path;
-};
-
-}  // namespace
 
 TEST_F(ProfileStore, MissingValuesReadAsDefaults) {
   EXPECT_EQ(theApp.GetProfileString("Config", "TagEditList", "dflt"), "dflt");

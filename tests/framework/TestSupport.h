@@ -60,4 +60,26 @@ inline void WriteAll(const std::string& path, const std::string& text) {
   CloseHandle(file);
 }
 
+// Runs a program of the test's own folder with arguments and waits for it
+// (up to a minute); its exit code, or -1 when it could not be started.
+inline int RunBesideUs(const std::string& program, const std::string& arguments) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string path(exe);
+  path = path.substr(0, path.rfind('\\') + 1) + program;
+  std::string command = "\"" + path + "\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return -1;
+  WaitForSingleObject(process.hProcess, 60000);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
+
 }  // namespace fwtest
