@@ -1,4 +1,4 @@
-// zorvoreg_bench [--quick] [display] [extrafiles] [history] [gototag]
+// zorvoreg_bench [--quick] [strings] [display] [extrafiles] [history] [gototag]
 // Measures the module against the platform's floor and prints one table of
 // medians. The exit code is 0 whatever the figures are; only a crash fails.
 #include <windows.h>
@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     const char* name;
     void (*run)(const bench::Options&, bench::Table&);
   };
-  const Group groups[] = {{"display", bench::RunDisplayBench},
+  const Group groups[] = {{"strings", bench::RunStringBench},
+                          {"display", bench::RunDisplayBench},
                           {"extrafiles", bench::RunExtraFilesBench},
                           {"history", bench::RunHistoryBench},
                           {"gototag", bench::RunGoToTagBench}};

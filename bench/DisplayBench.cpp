@@ -117,8 +117,8 @@ void MeasureSweeps(const Options& options, Table& table, const char* measure, Li
   const double cells = double(items) * columns;
   Row row = MakeRow(measure, Count(items) + " items", "ns/cell", Median(moduleTimes) * 1e9 / cells,
           Median(floorTimes) * 1e9 / cells);
-  row.target = "<= 1.5x floor";
-  row.verdict = row.module <= 1.5 * row.floor ? Verdict::Pass : Verdict::Miss;
+  row.target = "<= 1.15x floor";
+  row.verdict = row.module <= 1.15 * row.floor ? Verdict::Pass : Verdict::Miss;
   table.Add(row);
   fprintf(stderr, "display %s %d: module %.0f ns/cell, floor %.0f ns/cell\n", measure, items, row.module,
           row.floor);

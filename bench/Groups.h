@@ -5,6 +5,7 @@
 
 namespace bench {
 
+void RunStringBench(const Options& options, Table& table);
 void RunDisplayBench(const Options& options, Table& table);
 void RunExtraFilesBench(const Options& options, Table& table);
 void RunHistoryBench(const Options& options, Table& table);

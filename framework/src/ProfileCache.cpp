@@ -64,9 +64,9 @@ bool ProfileCache::Refresh() {
 bool ProfileCache::Get(const std::string& section, const std::string& key, CString& value) {
   Locked lock(m_lock);
   if (!Refresh()) return false;
-  const std::string* found = m_file.Find(section, key);
+  const CString* found = m_file.Find(section, key);
   if (found == nullptr) return false;
-  value = CString(found->data(), static_cast<int>(found->size()));
+  value = *found;   // shares the characters: a read copies nothing
   return true;
 }
 

@@ -9,42 +9,80 @@
 // followed by two hex digits reads as itself.
 #include "ProfileFile.h"
 
-#include <windows.h>
+#include <cstring>
 
 namespace fw {
 namespace {
 
-void AppendEscaped(std::string& out, char ch) {
+constexpr size_t kWriteBuffer = 64 * 1024;
+
+// Gathers the file's text in a fixed buffer and writes it out whenever the
+// buffer fills, so that a large file takes no memory of its own size.
+class BufferedWriter {
+ public:
+  explicit BufferedWriter(HANDLE file) : m_file(file), m_buffer(kWriteBuffer) {}
+
+  void Append(const char* text, size_t length) {
+    if (length > kWriteBuffer - m_used) {
+      Flush();
+      if (length >= kWriteBuffer) {
+        Write(text, length);
+        return;
+      }
+    }
+    std::memcpy(m_buffer.data() + m_used, text, length);
+    m_used += length;
+  }
+  void Append(char ch) { Append(&ch, 1); }
+  void Append(const char* text) { Append(text, std::strlen(text)); }
+
+  // Writes what is left; false when any write failed.
+  bool Finish() {
+    Flush();
+    return m_ok;
+  }
+
+ private:
+  void Flush() {
+    Write(m_buffer.data(), m_used);
+    m_used = 0;
+  }
+  void Write(const char* bytes, size_t length) {
+    while (m_ok && length > 0) {
+      DWORD written = 0;
+      m_ok = WriteFile(m_file, bytes, static_cast<DWORD>(length), &written, nullptr) != 0 && written > 0;
+      bytes += written;
+      length -= written;
+    }
+  }
+
+  HANDLE m_file;
+  std::vector<char> m_buffer;
+  size_t m_used = 0;
+  bool m_ok = true;
+};
+
+void AppendEscaped(BufferedWriter& out, char ch) {
   static const char kHex[] = "0123456789ABCDEF";
   unsigned char byte = static_cast<unsigned char>(ch);
-  out += '%';
-  out += kHex[byte >> 4];
-  out += kHex[byte & 0xF];
+  const char escaped[3] = {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+  out.Append(escaped, sizeof escaped);
 }
 
-// Appends text with its escapes to out. The runs between escaped characters
-// are copied whole: most values have none.
-void AppendEncoded(std::string& out, const std::string& text, const char* alsoEscaped, bool escapeLeadingMarks) {
-  const std::string special = std::string("%\r\n") + alsoEscaped;
-  size_t start = 0;
-  if (escapeLeadingMarks && !text.empty() && (text[0] == '[' || text[0] == ';')) {
-    AppendEscaped(out, text[0]);
-    start = 1;
+// Appends text with its escapes (see the layout above). The runs between
+// escaped characters are copied whole: most values have none.
+void AppendEncoded(BufferedWriter& out, const char* text, size_t length, bool isKey) {
+  size_t run = 0;
+  for (size_t i = 0; i < length; ++i) {
+    const char ch = text[i];
+    bool escape = ch == '%' || ch == '\r' || ch == '\n';
+    if (isKey) escape = escape || ch == '=' || (i == 0 && (ch == '[' || ch == ';'));
+    if (!escape) continue;
+    out.Append(text + run, i - run);
+    AppendEscaped(out, ch);
+    run = i + 1;
   }
-  while (start < text.size()) {
-    size_t at = text.find_first_of(special, start);
-    if (at == std::string::npos) at = text.size();
-    out.append(text, start, at - start);
-    if (at < text.size()) AppendEscaped(out, text[at]);
-    start = at + 1;
-  }
-}
-
-std::string Encode(const std::string& text, const char* alsoEscaped, bool escapeLeadingMarks) {
-  std::string out;
-  out.reserve(text.size());
-  AppendEncoded(out, text, alsoEscaped, escapeLeadingMarks);
-  return out;
+  out.Append(text + run, length - run);
 }
 
 int HexDigit(char ch) {
@@ -54,32 +92,36 @@ int HexDigit(char ch) {
   return -1;
 }
 
-char FoldCase(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
-
-}  // namespace
-
-std::string EncodeProfileValue(const std::string& value) { return Encode(value, "", false); }
-std::string EncodeProfileKey(const std::string& key) { return Encode(key, "=", true); }
-std::string EncodeProfileSection(const std::string& section) { return Encode(section, "", false); }
-
-std::string DecodeProfileText(const std::string& text) {
-  if (text.find('%') == std::string::npos) return text;
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
+// The text of length characters at text with its escapes undone.
+CString Decode(const char* text, size_t length) {
+  if (std::memchr(text, '%', length) == nullptr) return CString(text, static_cast<int>(length));
+  CString out;
+  char* chars = out.GetBuffer(static_cast<int>(length));
+  size_t used = 0;
+  for (size_t i = 0; i < length; ++i) {
+    if (text[i] == '%' && i + 2 < length) {
       int high = HexDigit(text[i + 1]);
       int low = HexDigit(text[i + 2]);
       if (high >= 0 && low >= 0) {
-        out += static_cast<char>(high * 16 + low);
+        chars[used++] = static_cast<char>(high * 16 + low);
         i += 2;
         continue;
       }
     }
-    out += text[i];
+    chars[used++] = text[i];
   }
+  out.ReleaseBuffer(static_cast<int>(used));
   return out;
 }
+
+std::string DecodeName(const char* text, size_t length) {
+  CString decoded = Decode(text, length);
+  return std::string(decoded, static_cast<size_t>(decoded.GetLength()));
+}
+
+char FoldCase(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
+}  // namespace
 
 bool ProfileNamesEqual(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -102,7 +144,7 @@ const ProfileFile::Section* ProfileFile::FindSection(const std::string& name) co
   return nullptr;
 }
 
-const std::string* ProfileFile::Find(const std::string& section, const std::string& key) const {
+const CString* ProfileFile::Find(const std::string& section, const std::string& key) const {
   const Section* found = FindSection(section);
   if (found == nullptr) return nullptr;
   for (const Line& line : found->lines)
@@ -110,7 +152,7 @@ const std::string* ProfileFile::Find(const std::string& section, const std::stri
   return nullptr;
 }
 
-bool ProfileFile::Set(const std::string& section, const std::string& key, const std::string& value) {
+bool ProfileFile::Set(const std::string& section, const std::string& key, const char* value) {
   Section* found = FindSection(section);
   if (found == nullptr) {
     m_sections.push_back(Section{section, {}});
@@ -119,11 +161,11 @@ bool ProfileFile::Set(const std::string& section, const std::string& key, const 
   for (Line& line : found->lines) {
     if (line.isValue && ProfileNamesEqual(line.key, key)) {
       if (line.text == value) return false;
-      line.text = value;
+      line.text = value;   // an unshared buffer with room is reused
       return true;
     }
   }
-  found->lines.push_back(Line{true, key, value});
+  found->lines.push_back(Line{true, key, CString(value)});
   return true;
 }
 
@@ -151,56 +193,66 @@ bool ProfileFile::RemoveSection(const std::string& section) {
 
 // ---- text -------------------------------------------------------------------------
 
-std::string ProfileFile::Serialize() const {
-  std::string out;
-  for (const Line& line : m_preamble) out += line.text + "\r\n";
+bool ProfileFile::WriteTo(HANDLE file) const {
+  BufferedWriter out(file);
+  bool empty = true;
+  for (const Line& line : m_preamble) {
+    out.Append(line.text, static_cast<size_t>(line.text.GetLength()));
+    out.Append("\r\n");
+    empty = false;
+  }
   for (const Section& section : m_sections) {
-    if (!out.empty()) out += "\r\n";
-    out += '[';
-    AppendEncoded(out, section.name, "", false);
-    out += "]\r\n";
+    if (!empty) out.Append("\r\n");
+    empty = false;
+    out.Append('[');
+    AppendEncoded(out, section.name.data(), section.name.size(), false);
+    out.Append("]\r\n");
     for (const Line& line : section.lines) {
       if (line.isValue) {
-        AppendEncoded(out, line.key, "=", true);
-        out += '=';
-        AppendEncoded(out, line.text, "", false);
+        AppendEncoded(out, line.key.data(), line.key.size(), true);
+        out.Append('=');
+        AppendEncoded(out, line.text, static_cast<size_t>(line.text.GetLength()), false);
       } else {
-        out += line.text;
+        out.Append(line.text, static_cast<size_t>(line.text.GetLength()));
       }
-      out += "\r\n";
+      out.Append("\r\n");
     }
   }
-  return out;
+  return out.Finish();
 }
 
 void ProfileFile::Parse(const std::string& text) {
   m_preamble.clear();
   m_sections.clear();
   std::vector<Line>* target = &m_preamble;
+  const char* const all = text.data();
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     size_t lineEnd = end;
     if (lineEnd > start && text[lineEnd - 1] == '\r') --lineEnd;
-    std::string line = text.substr(start, lineEnd - start);
+    const char* line = all + start;
+    const size_t length = lineEnd - start;
     start = end + 1;
 
-    if (line.empty()) continue;   // blank lines are layout only
+    if (length == 0) continue;   // blank lines are layout only
     if (line[0] == '[') {
-      size_t close = line.rfind(']');
-      std::string name = close == std::string::npos ? line.substr(1) : line.substr(1, close - 1);
-      m_sections.push_back(Section{DecodeProfileText(name), {}});
+      const char* close = nullptr;
+      for (const char* p = line + length; p > line + 1 && close == nullptr; --p)
+        if (p[-1] == ']') close = p - 1;
+      const size_t nameLength = close == nullptr ? length - 1 : static_cast<size_t>(close - line) - 1;
+      m_sections.push_back(Section{DecodeName(line + 1, nameLength), {}});
       target = &m_sections.back().lines;
       continue;
     }
-    size_t equals = line.find('=');
-    if (line[0] == ';' || equals == std::string::npos) {
-      target->push_back(Line{false, std::string(), line});
+    const char* equals = static_cast<const char*>(std::memchr(line, '=', length));
+    if (line[0] == ';' || equals == nullptr) {
+      target->push_back(Line{false, std::string(), CString(line, static_cast<int>(length))});
       continue;
     }
-    target->push_back(Line{true, DecodeProfileText(line.substr(0, equals)),
-                           DecodeProfileText(line.substr(equals + 1))});
+    const size_t keyLength = static_cast<size_t>(equals - line);
+    target->push_back(Line{true, DecodeName(line, keyLength), Decode(equals + 1, length - keyLength - 1)});
   }
 }
 
@@ -255,17 +307,9 @@ bool ProfileFile::Save(const std::string& path) const {
   char temporary[MAX_PATH];
   if (GetTempFileNameA(folder.c_str(), "~pf", 0, temporary) == 0) return false;
 
-  std::string text = Serialize();
   HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool ok = file != INVALID_HANDLE_VALUE;
-  size_t done = 0;
-  while (ok && done < text.size()) {
-    DWORD written = 0;
-    ok = WriteFile(file, text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) != 0 &&
-         written > 0;
-    done += written;
-  }
+  bool ok = file != INVALID_HANDLE_VALUE && WriteTo(file);
   if (file != INVALID_HANDLE_VALUE) {
     if (ok) ok = FlushFileBuffers(file) != 0;
     CloseHandle(file);

@@ -1,8 +1,12 @@
 #pragma once
 // The profile store's file: an INI-style text file of sections and key=value
-// lines, read whole and written whole.
+// lines, read whole and written whole. Values are CStrings, so a value read
+// out of it shares its characters instead of copying them.
+#include <windows.h>
 #include <string>
 #include <vector>
+
+#include "fw/String.h"
 
 namespace fw {
 
@@ -16,22 +20,21 @@ class ProfileFile {
   bool Save(const std::string& path) const;
 
   // The value of section/key; null when absent.
-  const std::string* Find(const std::string& section, const std::string& key) const;
+  const CString* Find(const std::string& section, const std::string& key) const;
   // Sets section/key to value (adding the section and key as needed); false when unchanged.
-  bool Set(const std::string& section, const std::string& key, const std::string& value);
+  bool Set(const std::string& section, const std::string& key, const char* value);
   // Removes a key, or a whole section; false when there was nothing to remove.
   bool RemoveKey(const std::string& section, const std::string& key);
   bool RemoveSection(const std::string& section);
 
-  // The file's text, and the content parsed from such a text.
-  std::string Serialize() const;
+  // The content parsed from a file's text.
   void Parse(const std::string& text);
 
  private:
   struct Line {
     bool isValue;        // key=value; otherwise a comment kept as written
     std::string key;     // decoded
-    std::string text;    // value (decoded) or the comment line
+    CString text;        // value (decoded) or the comment line
   };
   struct Section {
     std::string name;    // decoded
@@ -39,16 +42,13 @@ class ProfileFile {
   };
   Section* FindSection(const std::string& name);
   const Section* FindSection(const std::string& name) const;
+  // Writes the file's text to an open file; false when a write failed.
+  bool WriteTo(HANDLE file) const;
 
   std::vector<Line> m_preamble;   // comment lines before the first section
   std::vector<Section> m_sections;
 };
 
-// Escapes for what a line cannot hold as it is (see ProfileFile.cpp).
-std::string EncodeProfileValue(const std::string& value);
-std::string EncodeProfileKey(const std::string& key);
-std::string EncodeProfileSection(const std::string& section);
-std::string DecodeProfileText(const std::string& text);
 // Case-insensitive comparison of section and key names (ASCII letters).
 bool ProfileNamesEqual(const std::string& a, const std::string& b);
 

@@ -15,13 +15,15 @@
 //
 // Host threads may create and release strings concurrently: each class has a
 // lock for its free list, and carving takes the chunk lock inside it (never
-// the other way round).
+// the other way round). Both are spin locks held for a few instructions; the
+// system's locks cost a call each way, which is what the pools save.
 #include "StringPool.h"
 
 #include <windows.h>
 #include <array>
 #include <cstdlib>
 
+#include "SpinLock.h"
 #include "fw/String.h"
 #include "fw/StringPool.h"
 
@@ -62,7 +64,7 @@ struct FreeBlock {
 };
 
 struct SizeClass {
-  SRWLOCK lock;
+  SpinLock lock;
   FreeBlock* freeList;
   unsigned inUse;
 };
@@ -74,7 +76,7 @@ struct alignas(kGranule) Chunk {
 
 struct Pools {
   SizeClass classes[kClassCount];
-  SRWLOCK chunkLock;
+  SpinLock chunkLock;
   Chunk* chunks;       // newest first
   unsigned chunkCount;
   char* carve;         // next free byte of the newest chunk
@@ -82,25 +84,14 @@ struct Pools {
   bool released;       // the DLL is unloading: everything goes to the heap
 };
 
-// Zero-initialised, which is also the initial state of every SRWLOCK.
+// Zero-initialised: empty, every lock free.
 Pools g_pools;
 LONG g_heapBlocks = 0;
-
-class Locked {
- public:
-  explicit Locked(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
-  ~Locked() { ReleaseSRWLockExclusive(&m_lock); }
-  Locked(const Locked&) = delete;
-  Locked& operator=(const Locked&) = delete;
-
- private:
-  SRWLOCK& m_lock;
-};
 
 // A new block of the given size from the newest chunk, or from a new chunk
 // when the rest of the newest is too short (that rest stays unused).
 void* Carve(unsigned bytes) {
-  Locked lock(g_pools.chunkLock);
+  SpinLocked lock(g_pools.chunkLock);
   if (static_cast<unsigned>(g_pools.carveEnd - g_pools.carve) < bytes) {
     Chunk* chunk = static_cast<Chunk*>(std::malloc(kChunkBytes));
     if (chunk == nullptr) return nullptr;
@@ -131,7 +122,7 @@ void* AllocateStringBlock(int& capacity) {
   void* block = nullptr;
   bool released;
   {
-    Locked lock(cls.lock);
+    SpinLocked lock(cls.lock);
     released = g_pools.released;
     if (!released && cls.freeList != nullptr) {
       block = cls.freeList;
@@ -154,7 +145,7 @@ void FreeStringBlock(void* block, int capacity) {
     return;
   }
   SizeClass& cls = g_pools.classes[ClassOf(capacity)];
-  Locked lock(cls.lock);
+  SpinLocked lock(cls.lock);
   // After the release a short buffer may be a pooled block whose chunk is
   // gone or a heap block made since; neither can be told apart, so both stay.
   if (g_pools.released) return;
@@ -165,8 +156,8 @@ void FreeStringBlock(void* block, int capacity) {
 }
 
 void ReleaseStringPools() {
-  for (SizeClass& cls : g_pools.classes) AcquireSRWLockExclusive(&cls.lock);
-  AcquireSRWLockExclusive(&g_pools.chunkLock);
+  for (SizeClass& cls : g_pools.classes) cls.lock.Lock();
+  g_pools.chunkLock.Lock();
   while (g_pools.chunks != nullptr) {
     Chunk* next = g_pools.chunks->next;
     std::free(g_pools.chunks);
@@ -179,8 +170,8 @@ void ReleaseStringPools() {
     cls.inUse = 0;
   }
   g_pools.released = true;
-  ReleaseSRWLockExclusive(&g_pools.chunkLock);
-  for (SizeClass& cls : g_pools.classes) ReleaseSRWLockExclusive(&cls.lock);
+  g_pools.chunkLock.Unlock();
+  for (SizeClass& cls : g_pools.classes) cls.lock.Unlock();
 }
 
 }  // namespace fw
@@ -190,12 +181,12 @@ void AfxGetStringPoolStatistics(CStringPoolStatistics& statistics) {
   statistics = CStringPoolStatistics();
   for (int i = 0; i < kClassCount; ++i) {
     SizeClass& cls = g_pools.classes[i];
-    Locked lock(cls.lock);
+    SpinLocked lock(cls.lock);
     statistics.blocksInUse += cls.inUse;
     statistics.bytesInUse += cls.inUse * kClassBytes[i];
   }
   {
-    Locked lock(g_pools.chunkLock);
+    SpinLocked lock(g_pools.chunkLock);
     statistics.chunks = g_pools.chunkCount;
     statistics.chunkBytes = g_pools.chunkCount * kChunkBytes;
   }
