@@ -1,4 +1,4 @@
-// zorvoreg_bench [--quick] [strings] [display] [extrafiles] [history] [gototag]
+// zorvoreg_bench [--quick] [--tree DIR --tags FILE] [strings] [display] [extrafiles] [history] [gototag] [browser]
 // Measures the module against the platform's floor and prints one table of
 // medians. The exit code is 0 whatever the figures are; only a crash fails.
 #include <windows.h>
@@ -8,6 +8,7 @@
 
 #include "bench/Groups.h"
 #include "fw/WinApp.h"
+#include "host/app/HostOptions.h"
 
 namespace {
 
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--quick") == 0)
       options.quick = true;
+    else if (strcmp(argv[i], "--tree") == 0 && i + 1 < argc)
+      options.tree = FullPath(argv[++i]).c_str();
+    else if (strcmp(argv[i], "--tags") == 0 && i + 1 < argc)
+      options.tags = FullPath(argv[++i]).c_str();
     else
       options.groups.push_back(argv[i]);
   }
@@ -58,7 +63,8 @@ int main(int argc, char** argv) {
                           {"display", bench::RunDisplayBench},
                           {"extrafiles", bench::RunExtraFilesBench},
                           {"history", bench::RunHistoryBench},
-                          {"gototag", bench::RunGoToTagBench}};
+                          {"gototag", bench::RunGoToTagBench},
+                          {"browser", bench::RunBrowserBench}};
   for (const Group& group : groups) {
     if (!options.Wants(group.name)) continue;
     fprintf(stderr, "== %s\n", group.name);

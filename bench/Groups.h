@@ -10,5 +10,6 @@ void RunDisplayBench(const Options& options, Table& table);
 void RunExtraFilesBench(const Options& options, Table& table);
 void RunHistoryBench(const Options& options, Table& table);
 void RunGoToTagBench(const Options& options, Table& table);
+void RunBrowserBench(const Options& options, Table& table);
 
 }  // namespace bench

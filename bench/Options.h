@@ -10,6 +10,8 @@ struct Options {
   bool quick = false;                // smaller sizes and fewer runs, for trying the bench out
   std::vector<std::string> groups;   // empty: every group
   CString folder;                    // scratch folder for files, with a trailing backslash
+  CString tree;                      // a source tree (browser group), full path
+  CString tags;                      // its tags file (browser group), full path
 
   bool Wants(const char* group) const;
   int Runs(int normal) const { return quick ? (normal > 3 ? 3 : normal) : normal; }

@@ -7,9 +7,11 @@ constexpr COLORREF kCaretLineColour = RGB(255, 244, 170);
 constexpr COLORREF kHeaderColour = RGB(220, 226, 236);
 constexpr COLORREF kGutterColour = RGB(240, 240, 240);
 
-std::wstring ExpandTabs(const std::wstring& line) {
+// The line with its tabs as spaces, up to `columns` characters: the part a row shows.
+std::wstring ExpandTabs(const std::wstring& line, size_t columns) {
   std::wstring out;
   for (wchar_t ch : line) {
+    if (out.size() >= columns) break;
     if (ch == L'\t') {
       out.append(4 - out.size() % 4, L' ');
     } else {
@@ -105,7 +107,7 @@ void EditorView::Paint() {
   }
   TextOutW(dc, 4, 3, title.c_str(), static_cast<int>(title.size()));
 
-  const std::vector<std::wstring> lines = m_ide.ActiveLines();
+  const std::vector<std::wstring>& lines = m_ide.ActiveLines();
   int gutter = m_charWidth * 6;
   RECT body = {0, HeaderHeight(), client.right, client.bottom};
   FillRect(dc, &body, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -130,7 +132,7 @@ void EditorView::Paint() {
     TextOutW(dc, gutter - m_charWidth * (static_cast<int>(number.size()) + 1), y, number.c_str(),
              static_cast<int>(number.size()));
     SetTextColor(dc, RGB(0, 0, 0));
-    std::wstring text = ExpandTabs(lines[line - 1]);
+    std::wstring text = ExpandTabs(lines[line - 1], static_cast<size_t>(client.right / std::max(1, m_charWidth) + 1));
     TextOutW(dc, gutter + m_charWidth / 2, y, text.c_str(), static_cast<int>(text.size()));
   }
   SelectObject(dc, oldFont);

@@ -23,6 +23,16 @@ class HostApp : public CWinApp {
 };
 HostApp theApp;
 
+// Seconds since this process was created.
+double SecondsSinceStart() {
+  FILETIME created, exited, kernel, user, now;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER from = {{created.dwLowDateTime, created.dwHighDateTime}};
+  ULARGE_INTEGER to = {{now.dwLowDateTime, now.dwHighDateTime}};
+  return static_cast<double>(to.QuadPart - from.QuadPart) / 1e7;   // 100 ns units
+}
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "zorvoreg-host: %s\n", message.c_str());
   MessageBeep(MB_ICONERROR);
@@ -36,6 +46,10 @@ int main(int argc, char** argv) {
   HostOptions options;
   std::string error;
   if (!options.Parse(args, error)) return Fail(error + "\n" + HostOptions::Usage());
+  if (options.help) {
+    std::fputs(HostOptions::Help().c_str(), stdout);
+    return 0;
+  }
   options.Complete();
   theApp.SetProfilePath(options.profile.c_str());
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -48,8 +62,8 @@ int main(int argc, char** argv) {
   HostSession session(options);
   std::printf("workspace %s\n", options.workspace.c_str());
   if (!session.tags().loaded()) {
-    std::printf("tags %s: cannot be read; make it in the workspace with\n"
-                "  ctags --options=host/ctags/zorvoreg.ctags -f tags -R .\n", options.tags.c_str());
+    std::printf("tags %s: cannot be read; make it in the workspace with\n  %s\n", options.tags.c_str(),
+                HostOptions::CtagsCommand().c_str());
   }
   std::printf("tags %s: %u tags", options.tags.c_str(), static_cast<unsigned>(session.tags().tags().size()));
   if (session.tags().invalidLines()) std::printf(", %d lines not understood", session.tags().invalidLines());
@@ -63,6 +77,10 @@ int main(int argc, char** argv) {
     theApp.m_pMainWnd = &window;
     ::SetActiveWindow(window.GetSafeHwnd());
     if (!session.Start(error)) return Fail(error);
+    // After a load long enough to show its progress, how long the person waited.
+    if (session.loadWasLong()) {
+      std::fprintf(stderr, "ready: the window shows %.1f s after the program started\n", SecondsSinceStart());
+    }
     if (!script.empty()) {
       ScriptRunner runner(window, session);
       result = runner.Run(script) ? 1 : 0;

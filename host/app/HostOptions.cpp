@@ -10,6 +10,10 @@ bool HostOptions::Parse(const std::vector<std::string>& args, std::string& error
       jumpByLine = true;
       continue;
     }
+    if (arg == "--help" || arg == "-h") {
+      help = true;
+      continue;
+    }
     std::string* target = arg == "--workspace"     ? &workspace
                           : arg == "--tags"        ? &tags
                           : arg == "--profile"     ? &profile
@@ -75,5 +79,39 @@ void HostOptions::Complete() {
 
 std::string HostOptions::Usage() {
   return "usage: zorvoreg-host [--workspace DIR] [--tags FILE] [--profile FILE]\n"
-         "                     [--extra-files FILE] [--lines] [--script FILE]\n";
+         "                     [--extra-files FILE] [--lines] [--script FILE]\n"
+         "       zorvoreg-host --help\n";
+}
+
+std::string HostOptions::CtagsCommand() {
+  // The source tree is where this program was built from (a Linux path).
+  std::string options = std::string(ZR_SOURCE_DIR) + "/host/ctags/zorvoreg.ctags";
+  if (options.find(' ') != std::string::npos) options = "\"" + options + "\"";
+  return "ctags --options=" + options + " -f tags -R .";
+}
+
+std::string HostOptions::Help() {
+  return Usage() +
+         "\n"
+         "The host add-in and a small IDE in one program: it loads ZorvoReg.mod as the\n"
+         "add-in does and offers the tag browser, the file picker and the extra files\n"
+         "of a folder of sources.\n"
+         "\n"
+         "  --workspace DIR     the folder of sources (default: the source tree this\n"
+         "                      program was built from)\n"
+         "  --tags FILE         the tags file (default: DIR\\tags, or DIR\\.tags when\n"
+         "                      DIR\\tags is a folder)\n"
+         "  --profile FILE      the settings (default: %APPDATA%\\ZorvoReg\\zorvoreg-host.ini)\n"
+         "  --extra-files FILE  the extra-files file (default: DIR\\zorvoreg.xf)\n"
+         "  --lines             jump by the tags' line numbers instead of their patterns\n"
+         "  --script FILE       run the commands of FILE and print what the windows show\n"
+         "  --help, -h          print this text and exit\n"
+         "\n"
+         "Keys: Ctrl+T browses the tags, Ctrl+P opens a file, Ctrl+E the extra files,\n"
+         "F5 reads the tags again, Ctrl+R restarts the module. In the tag browser and the\n"
+         "file picker, arrows and page keys move the list, Enter takes the selected row\n"
+         "(or the first), Ctrl+A selects the filter's text.\n"
+         "\n"
+         "A tags file for DIR, made in DIR:\n"
+         "  " + CtagsCommand() + "\n";
 }

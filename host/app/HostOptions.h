@@ -8,6 +8,7 @@
 //   --extra-files FILE  extra-files file (default: DIR\zorvoreg.xf)
 //   --lines             jump by the tags' line numbers instead of their patterns
 //   --script FILE       run the commands of FILE and print a transcript
+//   --help, -h          print the usage and exit
 #include <string>
 #include <vector>
 
@@ -18,13 +19,21 @@ struct HostOptions {
   std::string extraFiles;
   std::string script;
   bool jumpByLine = false;
+  bool help = false;
 
   // False with a message in error for an unknown option or a missing value.
   bool Parse(const std::vector<std::string>& args, std::string& error);
   // Fills the defaults that depend on other options; paths become full paths.
   void Complete();
 
+  // The synopsis, printed after a bad option.
   static std::string Usage();
+  // What --help prints: the synopsis, every option, the keys and the ctags
+  // command that makes a tags file this host reads.
+  static std::string Help();
+  // That ctags command, run in the folder of sources, with the full path of
+  // the options file in this program's source tree.
+  static std::string CtagsCommand();
 };
 
 // A full Windows path for a path given on the command line (a Linux path

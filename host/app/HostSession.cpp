@@ -1,4 +1,8 @@
 #include "host/app/HostSession.h"
+#include <atomic>
+#include <chrono>
+#include <future>
+#include "host/app/ConsoleProgress.h"
 
 namespace {
 
@@ -23,9 +27,44 @@ void SplitName(const std::string& name, std::string& bare, std::string& extensio
 HostSession::HostSession(const HostOptions& options) : m_options(options) {
   m_workspace.SetExtraFilesPath(CString(m_options.extraFiles.c_str()));
   m_tags.SetJumpByLine(m_options.jumpByLine);
-  m_tags.Load(m_options.tags.c_str());
-  ScanFolder("");
+  // The tags are read on a second thread while this one scans the workspace:
+  // neither needs the other. Only this thread writes the progress line.
+  std::atomic<size_t> linesDone(0), linesTotal(0);
+  m_tags.SetProgress([&](size_t done, size_t total) {
+    linesDone = done;
+    linesTotal = total;
+  });
+  std::future<bool> reading = std::async(std::launch::async, [this] { return m_tags.Load(m_options.tags.c_str()); });
+  ConsoleProgress progress("loading");
+  auto show = [&] {
+    if (!progress.Due()) return;
+    size_t total = linesTotal;
+    std::string tags = reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? "tags read"
+                       : total == 0 ? "tags file being read"
+                                    : "tags " + ConsoleProgress::Fraction(linesDone, total, "lines");
+    progress.Update(tags + ", workspace " + ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) +
+                    " files");
+  };
+  ScanFolder("", show);
   RebuildCatalog();
+  while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) show();
+  reading.get();
+  m_tags.SetProgress(nullptr);
+  progress.Finish(ConsoleProgress::Count(m_tags.tags().size()) + " tags, " +
+                  ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) + " files");
+  m_loadWasLong = progress.shown();
+}
+
+bool HostSession::LoadTags() {
+  ConsoleProgress progress("reading the tags");
+  m_tags.SetProgress([&progress](size_t done, size_t total) {
+    if (progress.Due()) progress.Update(ConsoleProgress::Fraction(done, total, "lines"));
+  });
+  bool read = m_tags.Load(m_options.tags.c_str());
+  m_tags.SetProgress(nullptr);
+  progress.Finish(ConsoleProgress::Count(m_tags.tags().size()) + " tags");
+  m_loadWasLong = progress.shown();
+  return read;
 }
 
 HostSession::~HostSession() { Stop(); }
@@ -48,7 +87,7 @@ void HostSession::Stop() {
 }
 
 bool HostSession::ReloadTags() {
-  bool read = m_tags.Load(m_options.tags.c_str());
+  bool read = LoadTags();
   m_tags.SetJumpByLine(m_options.jumpByLine);
   return read;
 }
@@ -57,10 +96,12 @@ std::string HostSession::WorkspacePath(const std::string& relative) const {
   return m_options.workspace + "\\" + relative;
 }
 
-void HostSession::ScanFolder(const std::string& relativeFolder) {
+void HostSession::ScanFolder(const std::string& relativeFolder, const std::function<void()>& tick) {
   std::string pattern = WorkspacePath(relativeFolder.empty() ? "*" : relativeFolder + "\\*");
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  // Names as they are (no short 8.3 names), fetched in large batches.
+  HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
   std::vector<std::string> folders;
   do {
@@ -71,10 +112,11 @@ void HostSession::ScanFolder(const std::string& relativeFolder) {
       folders.push_back(relative);
     } else if (m_options.extraFiles != WorkspacePath(relative) && m_options.tags != WorkspacePath(relative)) {
       m_workspace.files().Add(CString(relative.c_str()));
+      tick();
     }
   } while (FindNextFileA(search, &found));
   FindClose(search);
-  for (const std::string& folder : folders) ScanFolder(folder);
+  for (const std::string& folder : folders) ScanFolder(folder, tick);
 }
 
 void HostSession::RebuildCatalog() {

@@ -4,7 +4,9 @@
 // file, the file catalog the file picker shows, and the loaded module with
 // its operation table. Start and Stop load and unload the module exactly as
 // the add-in does; Restart does both (the module then reads its settings
-// again from the profile store).
+// again from the profile store). The tags are read while the workspace is
+// scanned, and both show their progress on the console when they take a while.
+#include <functional>
 #include <string>
 #include <vector>
 #include "host/app/HostOptions.h"
@@ -37,13 +39,17 @@ class HostSession {
   // The catalog again from the workspace's files (scanned ones and those the
   // module's synchronisation added).
   void RebuildCatalog();
+  // The last reading of the tags or the scan of the workspace showed a progress line.
+  bool loadWasLong() const { return m_loadWasLong; }
   // Full path of a catalog file.
   std::string PathOf(const FileEntry* file) const;
   // A workspace-relative name made a full path.
   std::string WorkspacePath(const std::string& relative) const;
 
  private:
-  void ScanFolder(const std::string& relativeFolder);
+  bool LoadTags();
+  // Adds the folder's files to the workspace, calling tick after each.
+  void ScanFolder(const std::string& relativeFolder, const std::function<void()>& tick);
 
   HostOptions m_options;
   ReferenceIde m_ide;
@@ -52,4 +58,5 @@ class HostSession {
   FileCatalog m_catalog;
   std::vector<std::string> m_catalogPaths;   // full path of each catalog position
   ModuleLoader m_loader;
+  bool m_loadWasLong = false;
 };

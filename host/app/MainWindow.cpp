@@ -1,4 +1,5 @@
 #include "host/app/MainWindow.h"
+#include <algorithm>
 
 namespace {
 
@@ -68,11 +69,16 @@ void MainWindow::Layout() {
 }
 
 void MainWindow::PlaceDialog(CWnd& dialog) {
-  RECT frame, box;
+  RECT frame, box, area;
   GetWindowRect(&frame);
   dialog.GetWindowRect(&box);
-  int x = frame.left + ((frame.right - frame.left) - (box.right - box.left)) / 2;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  int width = box.right - box.left, height = box.bottom - box.top;
+  // Centred over the main window, and all of it on the screen.
+  int x = frame.left + ((frame.right - frame.left) - width) / 2;
   int y = frame.top + 60;
+  x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
+  y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
   SetWindowPos(dialog.GetSafeHwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
@@ -98,6 +104,7 @@ FilePickerDialog* MainWindow::OpenFilePicker() {
   m_filePicker = std::make_unique<FilePickerDialog>(m_session.table());
   m_filePicker->SetFiles(&m_session.catalog());
   m_filePicker->onChosen = [this](FileEntry* file) { OnFileChosen(file); };
+  m_filePicker->KeepSizeInProfile();
   if (!m_filePicker->CreateModeless(this)) return nullptr;
   PlaceDialog(*m_filePicker);
   m_filePicker->ShowWindow(SW_SHOW);
@@ -115,6 +122,7 @@ TagBrowserDialog* MainWindow::OpenTagBrowser() {
   m_tagBrowser->SetTags(m_session.tags().tags());
   m_tagBrowser->onChosen = [this](TagEntry* tag) { OnTagChosen(tag); };
   m_tagBrowser->onReload = [this]() { ReloadTags(); };
+  m_tagBrowser->KeepSizeInProfile();
   if (!m_tagBrowser->CreateModeless(this)) return nullptr;
   PlaceDialog(*m_tagBrowser);
   m_tagBrowser->ShowWindow(SW_SHOW);
@@ -130,9 +138,15 @@ ExtraFilesWindow* MainWindow::OpenExtraFiles() {
   if (!m_session.table()) return nullptr;
   m_extraFiles.SetTable(m_session.table());
   m_extraFilesWindow = std::make_unique<ExtraFilesWindow>(m_extraFiles);
-  m_extraFilesWindow->onWorkspaceChanged = [this]() { m_session.RebuildCatalog(); };
+  m_extraFilesWindow->onWorkspaceChanged = [this]() { RebuildCatalog(); };
   if (!m_extraFilesWindow->Create(this)) return nullptr;
   return m_extraFilesWindow.get();
+}
+
+void MainWindow::RebuildCatalog() {
+  m_session.RebuildCatalog();
+  // An open file picker holds the catalog's positions and their filter keys.
+  if (FilePickerDialog* open = filePicker()) open->SetFiles(&m_session.catalog());
 }
 
 void MainWindow::ReloadTags() {

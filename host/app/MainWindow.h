@@ -27,6 +27,8 @@ class MainWindow : public CWnd {
   // Closes the dialogs and windows, unloads and loads the module again.
   bool RestartModule(std::string& error);
   void ReloadTags();
+  // The file picker's catalog again from the workspace's files.
+  void RebuildCatalog();
 
   // The open windows, or null.
   FilePickerDialog* filePicker() const;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include "host/app/DialogGeometry.h"
 #include "host/app/KeyInput.h"
 #include "host/app/ListRows.h"
 #include "host/app/WindowCapture.h"
@@ -129,6 +130,8 @@ void ScriptRunner::Execute(const std::string& line) {
   if (command == "edit") return Edit(arg(1), std::atoi(arg(2).c_str()), RestAfter(line, 3));
   if (command == "widths") return Widths(arg(1));
   if (command == "width") return SetWidth(arg(1), std::atoi(arg(2).c_str()), std::atoi(arg(3).c_str()));
+  if (command == "size") return Size(arg(1));
+  if (command == "resize") return Resize(arg(1), std::atoi(arg(2).c_str()), std::atoi(arg(3).c_str()));
   if (command == "history") return History(arg(1));
   if (command == "restart") return Restart();
   if (command == "reload") {
@@ -285,6 +288,7 @@ void ScriptRunner::Choose() {
   ParseKeyName("Enter", enter);
   PostKey(edit, enter);
   ReportMessageBoxes();
+  if (FilterEdit(m_filter)) Say(std::string(m_filter == FilePickerDialog::kComboId ? "file picker" : "tag browser") + " still open");
   Editor();
 }
 
@@ -307,7 +311,10 @@ void ScriptRunner::Rows() {
     summary += ", rows " + std::to_string(view.rows.front()) + " to " + std::to_string(view.rows.back()) + " in view";
   }
   summary += view.selected >= 0 ? ", row " + std::to_string(view.selected) + " selected" : ", none selected";
+  int selectedCount = static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+  if (selectedCount > 1) summary += " (" + std::to_string(selectedCount) + " rows selected)";
   Say(summary);
+  Say("status line \"" + WindowText(GetDlgItem(GetParent(list), kStatusLineId)) + "\"");
   for (const std::string& row : FormatRows(view)) Say(row);
 }
 
@@ -316,7 +323,7 @@ void ScriptRunner::Editor() {
   EditorView& editor = m_window.editor();
   if (editor.FileName().empty()) return Say("editor: no document");
   int caret = editor.CaretLine();
-  std::vector<std::wstring> lines = m_session.ide().ActiveLines();
+  const std::vector<std::wstring>& lines = m_session.ide().ActiveLines();
   std::string text = caret >= 1 && caret <= static_cast<int>(lines.size()) ? Narrow(lines[caret - 1]) : "";
   Say("editor: " + Relative(Narrow(editor.FileName())) + " line " + std::to_string(caret) + " of " +
       std::to_string(lines.size()) + (editor.CaretCentred() ? ", centred" : ", not centred") + " (top line " +
@@ -360,6 +367,27 @@ void ScriptRunner::SetWidth(const std::string& what, int column, int width) {
   SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));
   PumpPending();
   Widths(what);
+}
+
+void ScriptRunner::Size(const std::string& what) {
+  int columns = 0;
+  HWND list = ListOf(what, columns);
+  if (!list) return Fail(what + ": not open");
+  Say(std::string(what == "files" ? "file picker " : "tag browser ") +
+      DescribeGeometry(MeasureDialog(GetParent(list), list, columns)));
+}
+
+void ScriptRunner::Resize(const std::string& what, int width, int height) {
+  int columns = 0;
+  HWND list = ListOf(what, columns);
+  if (!list || width <= 0 || height <= 0) return Fail("resize tags|files WIDTH HEIGHT, with the dialog open");
+  HWND dialog = GetParent(list);
+  DialogGeometry before = MeasureDialog(dialog, list, columns);
+  // As a person drags the frame: the dialog gets the size, its items follow.
+  SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  PumpPending();
+  Say("resized: " + DescribeChange(before, MeasureDialog(dialog, list, columns)));
+  Size(what);
 }
 
 void ScriptRunner::History(const std::string& what) {
@@ -442,7 +470,7 @@ void ScriptRunner::ExtraFiles(const std::vector<std::string>& w, const std::stri
                WindowText(window->GetDlgItem(ExtraFilesWindow::kStatusId));
     } else {
       bool loaded = files.Load(sync);
-      if (sync) m_session.RebuildCatalog();
+      if (sync) m_window.RebuildCatalog();
       status = std::string("loaded ") + (sync ? "with" : "without") + " synchronisation: " + (loaded ? "true" : "false");
     }
   } else if (sub == "show") {

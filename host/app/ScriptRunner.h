@@ -8,10 +8,11 @@
 //                                     e.g. Ctrl+T: the main window's shortcuts)
 //   editor                           edit FILE LINE TEXT
 //   widths tags|files                width tags|files COLUMN PIXELS
+//   size tags|files                  resize tags|files WIDTH HEIGHT
 //   history tags|files               reload                  restart
 //   xf add NAME FLAGS | xf remove N | xf flags N FLAGS | xf clear
 //   xf save | xf load sync|nosync | xf show
-//   screenshot tags|files|editor|extra|main FILE.bmp
+//   screenshot tags|files|editor|extra|main FILE.png   (or FILE.bmp)
 //   expect TEXT                      echo TEXT               # comment
 // FILTER is tag (1052), parent (1051), file (1021) or the item number; KEY
 // names as in KeyInput.h. expect checks the output of the last command
@@ -46,6 +47,8 @@ class ScriptRunner {
   void Edit(const std::string& file, int line, const std::string& text);
   void Widths(const std::string& what);
   void SetWidth(const std::string& what, int column, int width);
+  void Size(const std::string& what);
+  void Resize(const std::string& what, int width, int height);
   void History(const std::string& what);
   void Restart();
   void ExtraFiles(const std::vector<std::string>& words, const std::string& line);

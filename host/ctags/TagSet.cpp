@@ -1,7 +1,8 @@
 #include "host/ctags/TagSet.h"
 #include <fstream>
-#include <map>
-#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include "host/ctags/TagKind.h"
 
 namespace {
@@ -13,7 +14,7 @@ std::string FolderOf(const std::string& path) {
 
 // The namespace part of a scope: its longest leading run of components that
 // names a known namespace ("outer::inner" of "outer::inner::Widget").
-std::string NamespacePart(const std::string& scope, const std::set<std::string>& namespaces) {
+std::string NamespacePart(const std::string& scope, const std::unordered_set<std::string>& namespaces) {
   std::string best;
   size_t pos = 0;
   while (true) {
@@ -60,6 +61,8 @@ void TagSet::Clear() {
   m_entries.clear();
   m_files.clear();
   m_filePaths.clear();
+  m_fileByWritten.clear();
+  m_fileByPath.clear();
   m_invalidLines = 0;
   m_skippedKinds = 0;
 }
@@ -80,7 +83,9 @@ bool TagSet::Load(const char* tagsPath) {
 }
 
 void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& folder) {
-  for (const std::string& line : lines) {
+  for (size_t index = 0; index < lines.size(); ++index) {
+    if (m_progress && index % 4096 == 0) m_progress(index, lines.size());
+    const std::string& line = lines[index];
     CtagsEntry entry;
     switch (ParseCtagsLine(line, entry)) {
       case CtagsLineResult::Comment:
@@ -94,16 +99,17 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
           break;
         }
         auto tag = std::make_unique<TagEntry>();
-        std::string full = ResolvePath(entry.file, folder);
+        size_t file = FileFor(entry.file, folder);
         tag->typeCode = entry.typeCode;
         tag->name = entry.name.c_str();
-        tag->fileName = full.c_str();
+        tag->fileName = m_filePaths[file];   // shared by the file's tags
         tag->searchString = entry.searchString.c_str();
         tag->parentName = LastScopeComponent(entry.scope).c_str();
-        tag->file = FileFor(full, folder);
+        tag->scope = entry.scope.c_str();
+        tag->file = m_files[file].get();
         m_order.push_back(tag.get());
         m_tags.push_back(std::move(tag));
-        m_entries.push_back(entry);
+        m_entries.push_back(std::move(entry));
         break;
       }
     }
@@ -124,30 +130,40 @@ void TagSet::ApplyLines() {
   }
 }
 
-FileEntry* TagSet::FileFor(const std::string& fullPath, const std::string& folder) {
-  for (size_t i = 0; i < m_filePaths.size(); ++i) {
-    if (m_filePaths[i] == fullPath) return m_files[i].get();
-  }
+size_t TagSet::FileFor(const std::string& written, const std::string& folder) {
+  // Each name as written is resolved once; names written differently that
+  // resolve to one path share its file.
+  auto known = m_fileByWritten.find(written);
+  if (known != m_fileByWritten.end()) return known->second;
+  std::string fullPath = ResolvePath(written, folder);
+  auto same = m_fileByPath.find(fullPath);
+  if (same != m_fileByPath.end()) return m_fileByWritten[written] = same->second;
   std::string pathText = fullPath.compare(0, folder.size(), folder) == 0 ? fullPath.substr(folder.size()) : fullPath;
   std::string name = fullPath.substr(fullPath.find_last_of('\\') + 1);
   size_t dot = name.rfind('.');
   // A leading dot (".profile") names the file; it does not start an extension.
   std::string bare = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
   std::string extension = dot == std::string::npos || dot == 0 ? std::string() : name.substr(dot + 1);
+  size_t index = m_files.size();
   m_files.push_back(std::make_unique<FileEntry>(bare.c_str(), extension.c_str(), pathText.c_str()));
-  m_filePaths.push_back(fullPath);
-  return m_files.back().get();
+  m_filePaths.push_back(CString(fullPath.c_str()));
+  m_fileByPath.emplace(std::move(fullPath), index);
+  m_fileByWritten.emplace(written, index);
+  return index;
 }
 
 // Namespaces from the namespace tags; then each tag's namespace and its
 // parent tag (the tag of the same file whose qualified name is the scope).
 void TagSet::Link() {
-  std::set<std::string> namespaces;
-  std::multimap<std::string, size_t> byQualifiedName;
-  std::multimap<std::string, size_t> byName;
+  // Hashes over views of the names: no copy of a name per tag.
+  std::vector<std::string> qualifiedNames(m_entries.size());
+  std::unordered_set<std::string> namespaces;
+  std::unordered_multimap<std::string_view, size_t> byQualifiedName(m_entries.size());
+  std::unordered_multimap<std::string_view, size_t> byName(m_entries.size());
   for (size_t i = 0; i < m_entries.size(); ++i) {
-    if (m_entries[i].typeCode == TagNSpace) namespaces.insert(QualifiedName(m_entries[i]));
-    byQualifiedName.emplace(QualifiedName(m_entries[i]), i);
+    qualifiedNames[i] = QualifiedName(m_entries[i]);
+    if (m_entries[i].typeCode == TagNSpace) namespaces.insert(qualifiedNames[i]);
+    byQualifiedName.emplace(qualifiedNames[i], i);
     byName.emplace(m_entries[i].name, i);
   }
   for (size_t i = 0; i < m_entries.size(); ++i) {
@@ -167,8 +183,11 @@ void TagSet::Link() {
         size_t j = it->second;
         if (j == i || m_order[j]->file != tag->file) continue;
         if (scopeType >= 0 && m_entries[j].typeCode != scopeType) continue;
-        // Of several definitions, the nearest one above the tag encloses it.
-        if (best < 0 || Encloses(m_entries[j].line, m_entries[best].line, entry.line)) best = static_cast<long>(j);
+        // Of several definitions, the nearest one above the tag encloses it;
+        // of two on one line, the first in the file.
+        if (best < 0 || Encloses(m_entries[j].line, m_entries[best].line, entry.line) ||
+            (!Encloses(m_entries[best].line, m_entries[j].line, entry.line) && j < static_cast<size_t>(best)))
+          best = static_cast<long>(j);
       }
     }
     if (best >= 0) tag->parent = m_order[best];

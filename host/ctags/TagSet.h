@@ -4,8 +4,10 @@
 // start at the tags file's folder; '/' becomes '\'), each tag gets its parent
 // name, its namespace and its parent tag, and the set can be read again (the
 // F5 refresh).
+#include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 #include "host/ctags/CtagsLine.h"
 #include "host/objects/TagEntry.h"
@@ -32,6 +34,10 @@ class TagSet {
   // every tag goes with its line.
   void SetJumpByLine(bool byLine);
 
+  // Called now and then while the lines of a file become tags: lines done
+  // of lines in all (a long load can show its progress).
+  void SetProgress(std::function<void(size_t done, size_t total)> progress) { m_progress = std::move(progress); }
+
   // Adds the tags of lines already read; folder is where relative file names
   // start (with a trailing backslash, or empty).
   void AddLines(const std::vector<std::string>& lines, const std::string& folder);
@@ -42,13 +48,16 @@ class TagSet {
   static std::string QualifiedName(const CtagsEntry& entry);
 
  private:
-  FileEntry* FileFor(const std::string& fullPath, const std::string& folder);
+  // The place in m_files of the file named as written in the tags file.
+  size_t FileFor(const std::string& written, const std::string& folder);
   void Link();
   void ApplyLines();
 
   std::string m_path;
   std::vector<std::unique_ptr<FileEntry>> m_files;
-  std::vector<std::string> m_filePaths;   // full path of m_files[i]
+  std::vector<CString> m_filePaths;   // full path of m_files[i]
+  std::unordered_map<std::string, size_t> m_fileByWritten;   // file name as written to its place in m_files
+  std::unordered_map<std::string, size_t> m_fileByPath;      // full path to its place in m_files
   std::vector<std::unique_ptr<TagEntry>> m_tags;
   std::vector<TagEntry*> m_order;
   std::vector<CtagsEntry> m_entries;
@@ -56,4 +65,5 @@ class TagSet {
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;
   bool m_loaded = false;
+  std::function<void(size_t, size_t)> m_progress;
 };

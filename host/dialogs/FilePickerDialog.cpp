@@ -12,14 +12,17 @@ FilePickerDialog::~FilePickerDialog() {
 
 CDialogTemplate FilePickerDialog::BuildTemplate() const {
   CDialogTemplate t("Open File",
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME,
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | WS_THICKFRAME | WS_MAXIMIZEBOX,
                     0, 0, 320, 200);
+  // The label comes before the filter, so that its mnemonic reaches the filter.
+  t.AddItem(0x0082, "&Name or path:", WS_CHILD | WS_VISIBLE | SS_LEFT, 7, 9, 50, 8, kLabelId);
   t.AddItem("ComboBox", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-            7, 7, 306, 120, kComboId);
+            58, 7, 255, 120, kComboId);
   t.AddItem("SysListView32", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
                 LVS_SHOWSELALWAYS, 7, 25, 306, 150, kListId);
+  t.AddItem(0x0082, "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 7, 183, 150, 8, kStatusLineId);
   t.AddItem("Button", "OK",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
             209, 180, 50, 14, IDOK);
@@ -29,22 +32,46 @@ CDialogTemplate FilePickerDialog::BuildTemplate() const {
   return t;
 }
 
+std::vector<ItemAnchor> FilePickerDialog::Anchors() const {
+  return {
+      {kComboId, Follow::Stretch, Follow::Stay},
+      {kListId, Follow::Stretch, Follow::Stretch},
+      {kStatusLineId, Follow::Stretch, Follow::Move},
+      {IDOK, Follow::Move, Follow::Move},
+      {IDCANCEL, Follow::Move, Follow::Move},
+  };
+}
+
+std::string FilePickerDialog::Key(FileEntry* file) {
+  std::string path = static_cast<const char*>(file->GetPathText());
+  std::string name = static_cast<const char*>(file->DisplayName());
+  return Needle((path.empty() ? name : path + "\\" + name).c_str());
+}
+
+std::string FilePickerDialog::Needle(const char* filter) {
+  std::string text = SubstringFilter::Lower(filter ? filter : "");
+  for (char& ch : text) {
+    if (ch == '/') ch = '\\';
+  }
+  return text;
+}
+
 void FilePickerDialog::SetFiles(FileCatalog* catalog) {
   m_catalog = catalog;
+  m_filter.Clear();
+  for (DWORD i = 0; catalog && i < catalog->GetCount(); ++i) {
+    std::string key = Key(catalog->At(i));
+    const char* keys[] = {key.c_str()};
+    m_filter.AddRow(keys);
+  }
   if (m_moduleOpen) ApplyFilter();
 }
 
 void FilePickerDialog::Refilter() {
-  CString needle = FilterText(kComboId);
-  needle.MakeLower();
-  m_visible.clear();
-  if (m_catalog) {
-    for (DWORD i = 0; i < m_catalog->GetCount(); ++i) {
-      if (ContainsNoCase(m_catalog->At(i)->DisplayName(), needle)) m_visible.push_back(i);
-    }
-  }
+  m_visible = m_filter.Apply({Needle(FilterText(kComboId))});
   m_indexArray = m_visible.empty() ? nullptr : m_visible.data();
   ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visible.size(), 0);
+  SetStatus((std::to_string(m_visible.size()) + " of " + std::to_string(m_filter.rowCount()) + " files").c_str());
 }
 
 FileEntry* FilePickerDialog::SelectedFile() const {
@@ -63,9 +90,16 @@ void FilePickerDialog::CloseModule() {
   m_list = nullptr;
 }
 
-void FilePickerDialog::OnChosen() {
-  FileEntry* file = SelectedFile();
-  if (file && onChosen) onChosen(file);
+FileEntry* FilePickerDialog::ChosenFile() const {
+  if (FileEntry* selected = SelectedFile()) return selected;
+  return m_catalog && !m_visible.empty() ? m_catalog->GetFileAt(m_visible.front()) : nullptr;
+}
+
+bool FilePickerDialog::OnChosen() {
+  FileEntry* file = ChosenFile();
+  if (!file) return false;
+  if (onChosen) onChosen(file);
+  return true;
 }
 
 void FilePickerDialog::OnFilterChanged(NMHDR*, LRESULT* result) {

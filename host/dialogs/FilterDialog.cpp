@@ -1,5 +1,7 @@
 #include "host/dialogs/FilterDialog.h"
 #include <commctrl.h>
+#include <algorithm>
+#include "fw/WinApp.h"
 
 namespace {
 
@@ -10,6 +12,37 @@ constexpr UINT kRecheckFilter = WM_APP + 0x50;
 void InitListViewClasses() {
   INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&init);
+}
+
+bool IsClass(HWND window, const char* className) {
+  char name[16] = {};
+  return GetClassNameA(window, name, sizeof(name)) > 0 && lstrcmpiA(name, className) == 0;
+}
+
+// The item's rectangle in its parent's client coordinates. A drop-down combo
+// box's window is as tall as its open list: its rectangle says so, or moving
+// it would shut the list.
+RECT ItemRect(HWND item, HWND parent) {
+  RECT rect;
+  GetWindowRect(item, &rect);
+  if (IsClass(item, "ComboBox")) {
+    RECT dropped;
+    if (SendMessageA(item, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
+      rect.bottom = std::max(rect.bottom, dropped.bottom);
+  }
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void Shift(LONG& nearEdge, LONG& farEdge, Follow follow, int delta) {
+  if (follow == Follow::Move) nearEdge += delta;
+  if (follow != Follow::Stay) farEdge += delta;
+}
+
+RECT WorkArea() {
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
 }
 
 }  // namespace
@@ -24,6 +57,12 @@ INT_PTR FilterDialog::RunModal(CWnd* parent) {
   InitListViewClasses();
   CDialogTemplate dialogTemplate = BuildTemplate();
   return DoModalIndirect(dialogTemplate.Get(), parent);
+}
+
+CString FilterDialog::SizeSection() const {
+  CString section;
+  section.Format("HostDialogSize\\ID=0x%08lx", static_cast<unsigned long>(m_dialogId));
+  return section;
 }
 
 HWND FilterDialog::EditOf(int comboId) const {
@@ -49,24 +88,108 @@ int FilterDialog::SelectedRow(int listId) const {
                                          static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-bool FilterDialog::ContainsNoCase(const char* text, const CString& lowerNeedle) {
-  if (lowerNeedle.IsEmpty()) return true;
-  CString lower(text);
-  lower.MakeLower();
-  return lower.Find(lowerNeedle) >= 0;
+void FilterDialog::SetStatus(const char* text) {
+  if (IsWindow()) ::SetDlgItemTextA(m_hWnd, kStatusLineId, text);
 }
 
 bool FilterDialog::OnInitDialog() {
   CDialog::OnInitDialog();
+  RECT client, window;
+  GetClientRect(&client);
+  GetWindowRect(&window);
+  m_client = {client.right, client.bottom};
+  m_minimum = {window.right - window.left, window.bottom - window.top};
+  m_placed = true;
+  bool restored = m_keepSize && RestoreSize();
   LayoutControls();
   OpenModule();
   m_moduleOpen = true;
+  // The module has sized the columns; a first opening makes room for them.
+  if (m_keepSize && !restored) FitColumns();
   ApplyFilter();
   return true;
 }
 
+SIZE FilterDialog::StoredSize() const {
+  CWinApp* app = AfxGetApp();
+  if (!app) return {0, 0};
+  return {app->GetProfileInt(SizeSection(), "Width", 0), app->GetProfileInt(SizeSection(), "Height", 0)};
+}
+
+bool FilterDialog::RestoreSize() {
+  SIZE stored = StoredSize();
+  if (stored.cx <= 0 || stored.cy <= 0) return false;
+  RECT area = WorkArea();
+  int width = std::min(std::max<int>(stored.cx, m_minimum.cx), static_cast<int>(area.right - area.left));
+  int height = std::min(std::max<int>(stored.cy, m_minimum.cy), static_cast<int>(area.bottom - area.top));
+  SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void FilterDialog::FitColumns() {
+  HWND list = GetDlgItem(ListId());
+  HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
+  int columns = header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  int needed = GetSystemMetrics(SM_CXVSCROLL);
+  for (int column = 0; column < columns; ++column)
+    needed += static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+  RECT listClient;
+  ::GetClientRect(list, &listClient);
+  int missing = needed - listClient.right;
+  if (missing <= 0) return;
+  RECT window, area = WorkArea();
+  GetWindowRect(&window);
+  int width = std::min(static_cast<int>(window.right - window.left) + missing, static_cast<int>(area.right - area.left));
+  SetWindowPos(m_hWnd, nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FilterDialog::StoreSize() {
+  CWinApp* app = AfxGetApp();
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof(placement);
+  if (!app || !GetWindowPlacement(m_hWnd, &placement)) return;
+  const RECT& normal = placement.rcNormalPosition;   // the size it has when not maximised
+  app->WriteProfileInt(SizeSection(), "Width", normal.right - normal.left);
+  app->WriteProfileInt(SizeSection(), "Height", normal.bottom - normal.top);
+}
+
+void FilterDialog::FollowSize(int width, int height) {
+  if (!m_placed) return;
+  int dx = width - m_client.cx, dy = height - m_client.cy;
+  if (dx == 0 && dy == 0) return;
+  m_client = {width, height};
+  for (const ItemAnchor& anchor : Anchors()) {
+    HWND item = GetDlgItem(anchor.id);
+    if (!item) continue;
+    RECT rect = ItemRect(item, m_hWnd);
+    Shift(rect.left, rect.right, anchor.horizontal, dx);
+    Shift(rect.top, rect.bottom, anchor.vertical, dy);
+    ::SetWindowPos(item, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Invalidate();
+}
+
+bool FilterDialog::IsFilterEdit(HWND window) const {
+  HWND combo = ::GetParent(window);
+  return combo && ::GetParent(combo) == m_hWnd && IsClass(window, "Edit") && IsClass(combo, "ComboBox");
+}
+
+bool FilterDialog::PreTranslateMessage(MSG* msg) {
+  // Ctrl+A selects the whole filter, as in other text fields.
+  if (msg->message == WM_KEYDOWN && msg->wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) &&
+      IsFilterEdit(msg->hwnd)) {
+    ::SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
+    return true;
+  }
+  return CDialog::PreTranslateMessage(msg);
+}
+
 void FilterDialog::OnOK() {
-  OnChosen();
+  if (!OnChosen()) {
+    MessageBeep(MB_OK);   // no row to choose: the filter stays for the user to change
+    return;
+  }
   EnsureModuleClosed();
   CDialog::OnOK();
 }
@@ -77,6 +200,7 @@ void FilterDialog::OnCancel() {
 }
 
 void FilterDialog::EnsureModuleClosed() {
+  if (m_keepSize && m_moduleOpen) StoreSize();
   if (!m_moduleOpen) return;
   m_moduleOpen = false;
   CloseModule();
@@ -93,11 +217,22 @@ void FilterDialog::OnFilterNotification() {
 }
 
 LRESULT FilterDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The children still exist while the dialog gets WM_DESTROY.
-  if (message == WM_DESTROY) EnsureModuleClosed();
-  if (message == kRecheckFilter) {
-    if (m_moduleOpen && FilterKey() != m_lastFilterKey) ApplyFilter();
-    return 0;
+  switch (message) {
+    case WM_DESTROY:
+      // The children still exist while the dialog gets WM_DESTROY.
+      EnsureModuleClosed();
+      break;
+    case kRecheckFilter:
+      if (m_moduleOpen && FilterKey() != m_lastFilterKey) ApplyFilter();
+      return 0;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) FollowSize(LOWORD(lParam), HIWORD(lParam));
+      break;
+    case WM_GETMINMAXINFO:
+      if (m_placed) reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {m_minimum.cx, m_minimum.cy};
+      break;
+    default:
+      break;
   }
   return CDialog::WindowProc(message, wParam, lParam);
 }

@@ -1,10 +1,13 @@
 #pragma once
-// What the host's file picker and tag browser share: a dialog built from an
-// in-memory template whose list view and filter combo boxes the module drives
-// between its init and close entries. The module's close entry runs exactly
-// once, before the dialog's child windows go (on OK, Cancel or destruction),
-// whether the dialog runs modal or modeless.
+// What the host's file picker and tag browser share: a resizable dialog built
+// from an in-memory template whose list view and filter combo boxes the
+// module drives between its init and close entries. The module's close entry
+// runs exactly once, before the dialog's child windows go (on OK, Cancel or
+// destruction), whether the dialog runs modal or modeless. The controls
+// follow the dialog's size by a table of anchors; Ctrl+A in a filter selects
+// its text; a status line counts the rows shown.
 #include <windows.h>
+#include <vector>
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
 #include "host/module/ModuleTable.h"
@@ -14,6 +17,19 @@ constexpr UINT kFilterChangedCode = static_cast<UINT>(-18);
 // The module's request to reload, sent by the tag filters on F5.
 constexpr UINT kF5Request = WM_USER + 1;
 
+// How one edge pair of a dialog item follows the dialog's size.
+enum class Follow {
+  Stay,      // keeps its place and size
+  Move,      // keeps its size, stays at the same distance from the far edge
+  Stretch    // keeps its near edge, its far edge follows the dialog's
+};
+
+struct ItemAnchor {
+  int id;
+  Follow horizontal;
+  Follow vertical;
+};
+
 class FilterDialog : public CDialog {
  public:
   FilterDialog(ModuleTable* table, DWORD dialogId) : m_table(table), m_dialogId(dialogId) {}
@@ -22,6 +38,14 @@ class FilterDialog : public CDialog {
   bool CreateModeless(CWnd* parent);
   // Modal: returns IDOK or IDCANCEL.
   INT_PTR RunModal(CWnd* parent);
+
+  // Keep the dialog's size in the host's profile (section SizeSection(),
+  // keys "Width" and "Height", in pixels): restored before the module sees
+  // the list, written when the dialog closes. Without a stored size the
+  // dialog widens at its opening until every column shows, within the
+  // screen's work area. Call before the dialog is created.
+  void KeepSizeInProfile() { m_keepSize = true; }
+  CString SizeSection() const;
 
   DWORD dialogId() const { return m_dialogId; }
   bool moduleOpen() const { return m_moduleOpen; }
@@ -35,17 +59,20 @@ class FilterDialog : public CDialog {
   // Applies the current filters to the host's array and the list's item count.
   void ApplyFilter();
 
-  static bool ContainsNoCase(const char* text, const CString& lowerNeedle);
-
   bool OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
+  bool PreTranslateMessage(MSG* msg) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
   virtual CDialogTemplate BuildTemplate() const = 0;
+  // How each item follows the dialog's size.
+  virtual std::vector<ItemAnchor> Anchors() const = 0;
+  // The list view whose columns the first opening makes room for.
+  virtual int ListId() const = 0;
   // Places the controls before the module sees them; the template's layout
-  // stays by default.
+  // (or the kept size) stays by default.
   virtual void LayoutControls() {}
   // Rebuilds the host's array from the filters and sets the list's item count.
   virtual void Refilter() = 0;
@@ -53,11 +80,15 @@ class FilterDialog : public CDialog {
   virtual CString FilterKey() const = 0;
   virtual void OpenModule() = 0;    // the module's init entry
   virtual void CloseModule() = 0;   // the module's close entry
-  // The user chose the selected row (double click or OK).
-  virtual void OnChosen() {}
+  // The user chose (double click, OK or Enter): the selected row, or the
+  // first row when none is selected. False when there is no row to choose;
+  // the dialog then stays open.
+  virtual bool OnChosen() { return true; }
   // Called after a filter notification; the edit text may still change when
   // the user picked an item of the drop-down list, so a second look follows.
   void OnFilterNotification();
+  // The status line's text.
+  void SetStatus(const char* text);
 
   ModuleTable* m_table;
   DWORD m_dialogId;
@@ -65,5 +96,19 @@ class FilterDialog : public CDialog {
 
  private:
   void EnsureModuleClosed();
+  void FollowSize(int width, int height);
+  SIZE StoredSize() const;
+  bool RestoreSize();
+  void FitColumns();
+  void StoreSize();
+  bool IsFilterEdit(HWND window) const;
+
   CString m_lastFilterKey;
+  bool m_keepSize = false;
+  SIZE m_client = {0, 0};      // the client size the items were last placed for
+  SIZE m_minimum = {0, 0};     // the template's window size, the smallest one allowed
+  bool m_placed = false;       // m_client holds the items' client size
 };
+
+// The status line's item, shared by both dialogs.
+constexpr int kStatusLineId = 1090;

@@ -1,5 +1,6 @@
 #include "host/dialogs/TagBrowserDialog.h"
 #include <commctrl.h>
+#include <string>
 
 BEGIN_MESSAGE_MAP(TagBrowserDialog, FilterDialog)
   ON_NOTIFY(kFilterChangedCode, kParentComboId, OnFilterChanged)
@@ -13,27 +14,52 @@ TagBrowserDialog::~TagBrowserDialog() {
 }
 
 CDialogTemplate TagBrowserDialog::BuildTemplate() const {
+  // The module sizes the columns from the list's width: at this size, with
+  // no stored widths, the first four fill about 460 pixels; the dialog then
+  // widens for Filename and Line (see KeepSizeInProfile).
   CDialogTemplate t("Browse Tags",
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME,
-                    0, 0, 420, 240);
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | WS_THICKFRAME | WS_MAXIMIZEBOX,
+                    0, 0, 320, 250);
   const DWORD comboStyle =
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-  t.AddItem("ComboBox", "", comboStyle, 7, 7, 150, 120, kParentComboId);
-  t.AddItem("ComboBox", "", comboStyle, 163, 7, 250, 120, kTagComboId);
+  const DWORD labelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+  // Each label comes before its filter, so that its mnemonic reaches the filter.
+  t.AddItem(0x0082, "&Parent:", labelStyle, 7, 9, 28, 8, kParentLabelId);
+  t.AddItem("ComboBox", "", comboStyle, 36, 7, 110, 120, kParentComboId);
+  t.AddItem(0x0082, "&Tag:", labelStyle, 154, 9, 18, 8, kTagLabelId);
+  t.AddItem("ComboBox", "", comboStyle, 173, 7, 140, 120, kTagComboId);
   t.AddItem("SysListView32", "",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
-                LVS_SHOWSELALWAYS, 7, 25, 406, 190, kListId);
+                LVS_SHOWSELALWAYS, 7, 25, 306, 199, kListId);
+  t.AddItem(0x0082, "", labelStyle | SS_NOPREFIX, 7, 233, 190, 8, kStatusLineId);
   t.AddItem("Button", "OK",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-            309, 220, 50, 14, IDOK);
+            209, 230, 50, 14, IDOK);
   t.AddItem("Button", "Cancel",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-            363, 220, 50, 14, IDCANCEL);
+            263, 230, 50, 14, IDCANCEL);
   return t;
+}
+
+std::vector<ItemAnchor> TagBrowserDialog::Anchors() const {
+  return {
+      {kTagComboId, Follow::Stretch, Follow::Stay},
+      {kListId, Follow::Stretch, Follow::Stretch},
+      {kStatusLineId, Follow::Stretch, Follow::Move},
+      {IDOK, Follow::Move, Follow::Move},
+      {IDCANCEL, Follow::Move, Follow::Move},
+  };
 }
 
 void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
   m_tags = tags;
+  m_filter.Clear();
+  std::string qualified;
+  for (TagEntry* tag : m_tags) {
+    qualified = tag->scope.IsEmpty() ? std::string() : std::string(tag->scope) + "::";
+    const char* keys[] = {tag->name, tag->parentName, qualified.c_str()};
+    m_filter.AddRow(keys);
+  }
   if (m_moduleOpen) ApplyFilter();
 }
 
@@ -41,24 +67,32 @@ CString TagBrowserDialog::FilterKey() const {
   return FilterText(kParentComboId) + "\n" + FilterText(kTagComboId);
 }
 
+std::vector<std::string> TagBrowserDialog::Needles(const char* parentFilter, const char* tagFilter) {
+  std::string parent = SubstringFilter::Lower(parentFilter ? parentFilter : "");
+  bool qualified = parent.find(':') != std::string::npos;
+  return {SubstringFilter::Lower(tagFilter ? tagFilter : ""), qualified ? std::string() : parent,
+          qualified ? parent : std::string()};
+}
+
 void TagBrowserDialog::Refilter() {
-  CString parentNeedle = FilterText(kParentComboId);
-  CString nameNeedle = FilterText(kTagComboId);
-  parentNeedle.MakeLower();
-  nameNeedle.MakeLower();
+  const std::vector<DWORD>& rows = m_filter.Apply(Needles(FilterText(kParentComboId), FilterText(kTagComboId)));
   m_visible.clear();
-  for (TagEntry* tag : m_tags) {
-    if (ContainsNoCase(tag->parentName, parentNeedle) && ContainsNoCase(tag->name, nameNeedle))
-      m_visible.push_back(tag);
-  }
+  m_visible.reserve(rows.size());
+  for (DWORD row : rows) m_visible.push_back(m_tags[row]);
   m_tagArray = m_visible.empty() ? nullptr : m_visible.data();
   ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visible.size(), 0);
+  SetStatus((std::to_string(m_visible.size()) + " of " + std::to_string(m_tags.size()) + " tags").c_str());
 }
 
 TagEntry* TagBrowserDialog::SelectedTag() const {
   int row = SelectedRow(kListId);
   if (row < 0 || static_cast<size_t>(row) >= m_visible.size()) return nullptr;
   return m_visible[static_cast<size_t>(row)];
+}
+
+TagEntry* TagBrowserDialog::ChosenTag() const {
+  if (TagEntry* selected = SelectedTag()) return selected;
+  return m_visible.empty() ? nullptr : m_visible.front();
 }
 
 void TagBrowserDialog::OpenModule() {
@@ -72,9 +106,11 @@ void TagBrowserDialog::CloseModule() {
   m_list = nullptr;
 }
 
-void TagBrowserDialog::OnChosen() {
-  TagEntry* tag = SelectedTag();
-  if (tag && onChosen) onChosen(tag);
+bool TagBrowserDialog::OnChosen() {
+  TagEntry* tag = ChosenTag();
+  if (!tag) return false;
+  if (onChosen) onChosen(tag);
+  return true;
 }
 
 void TagBrowserDialog::OnFilterChanged(NMHDR*, LRESULT* result) {

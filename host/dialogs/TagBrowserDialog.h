@@ -5,9 +5,15 @@
 // requests and the filters' keys; the host keeps the tags, picks the rows
 // that match both filters and sets the count. F5 in a filter asks the host to
 // reload its tags.
+//
+// Both filters match parts of words, letter case ignored. The parent filter
+// matches the Parent column; a parent filter with a colon in it matches the
+// qualified parent followed by "::" instead, so "flat::Circle", "Circle::"
+// and "geo::flat" all find the members of geo::flat::Circle.
 #include <functional>
 #include <vector>
 #include "host/dialogs/FilterDialog.h"
+#include "host/dialogs/SubstringFilter.h"
 #include "host/objects/TagEntry.h"
 
 class TagBrowserDialog : public FilterDialog {
@@ -15,6 +21,8 @@ class TagBrowserDialog : public FilterDialog {
   static constexpr int kListId = 1050;
   static constexpr int kParentComboId = 1051;
   static constexpr int kTagComboId = 1052;
+  static constexpr int kParentLabelId = 1053;
+  static constexpr int kTagLabelId = 1054;
   static constexpr DWORD kDefaultDialogId = 0x7D2;
 
   explicit TagBrowserDialog(ModuleTable* table, DWORD dialogId = kDefaultDialogId)
@@ -24,26 +32,33 @@ class TagBrowserDialog : public FilterDialog {
 
   // The tags to browse (not owned); refilters when the dialog is open.
   void SetTags(const std::vector<TagEntry*>& tags);
-  // Called with the chosen tag on double click or OK.
+  // Called with the chosen tag on double click, OK or Enter.
   std::function<void(TagEntry*)> onChosen;
   // Called on F5 in a filter, before the list is filtered again; it may call SetTags.
   std::function<void()> onReload;
 
   // The first selected tag, or null.
   TagEntry* SelectedTag() const;
+  // What OK takes: the first selected tag, or the first row's when none is selected.
+  TagEntry* ChosenTag() const;
   const std::vector<TagEntry*>& visibleTags() const { return m_visible; }
   CWnd* moduleParentCombo() const { return m_parentCombo; }
   CWnd* moduleTagCombo() const { return m_tagCombo; }
   CWnd* moduleList() const { return m_list; }
 
   void Refilter() override;
+  // The needles of the three keys (tag name, parent name, qualified parent)
+  // for the texts of the two filters.
+  static std::vector<std::string> Needles(const char* parentFilter, const char* tagFilter);
 
  protected:
   CDialogTemplate BuildTemplate() const override;
+  std::vector<ItemAnchor> Anchors() const override;
+  int ListId() const override { return kListId; }
   CString FilterKey() const override;
   void OpenModule() override;
   void CloseModule() override;
-  void OnChosen() override;
+  bool OnChosen() override;
 
   void OnFilterChanged(NMHDR* header, LRESULT* result);
   void OnListDoubleClick(NMHDR* header, LRESULT* result);
@@ -51,6 +66,7 @@ class TagBrowserDialog : public FilterDialog {
 
  private:
   std::vector<TagEntry*> m_tags;
+  SubstringFilter m_filter{3};   // per tag: name, parent name, qualified parent + "::"
   std::vector<TagEntry*> m_visible;
   TagEntry** m_tagArray = nullptr;   // the module reads it through its address
   CWnd* m_parentCombo = nullptr;

@@ -32,11 +32,15 @@ IdeDocuments::IdeDocuments(ReferenceIde& ide)
   AddFace(m_alternate);
 }
 
+std::wstring IdeDocuments::FoldedName(const std::wstring& fileName) {
+  std::wstring folded = fileName;
+  if (!folded.empty()) CharLowerBuffW(&folded[0], static_cast<DWORD>(folded.size()));
+  return folded;
+}
+
 IdeDocument* IdeDocuments::Find(const std::wstring& fileName) const {
-  for (const std::unique_ptr<IdeDocument>& document : m_documents) {
-    if (lstrcmpiW(document->FileName().c_str(), fileName.c_str()) == 0) return document.get();
-  }
-  return nullptr;
+  auto found = m_byName.find(FoldedName(fileName));
+  return found == m_byName.end() ? nullptr : found->second;
 }
 
 IdeDocument* IdeDocuments::Open(const std::wstring& fileName) {
@@ -47,6 +51,7 @@ IdeDocument* IdeDocuments::Open(const std::wstring& fileName) {
     std::string name = "Document " + std::to_string(m_documents.size() + 1);
     m_documents.push_back(std::make_unique<IdeDocument>(m_ide, name, fileName, std::move(lines)));
     document = m_documents.back().get();
+    m_byName.emplace(FoldedName(fileName), document);
   }
   m_ide.SetActiveDocument(document);
   return document;

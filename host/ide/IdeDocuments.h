@@ -1,7 +1,10 @@
 #pragma once
 // The reference IDE's documents collection: opening a file reads it from disk
-// into a document (once; opening it again gives the same document).
+// into a document (once; opening it again gives the same document). Open
+// documents are found by their file name through a hash of the names in
+// lower case, so a long session with many documents does not walk them all.
 #include <memory>
+#include <unordered_map>
 #include "host/ide/IdeDocument.h"
 
 class IdeDocuments;
@@ -29,6 +32,8 @@ class IdeDocuments : public IdeObject {
   IdeDocument* Open(const std::wstring& fileName);
   IdeDocument* Find(const std::wstring& fileName) const;
   const std::vector<std::unique_ptr<IdeDocument>>& All() const { return m_documents; }
+  // The name as Find compares it: in the system's lower case.
+  static std::wstring FoldedName(const std::wstring& fileName);
 
  private:
   ReferenceIde& m_ide;
@@ -36,6 +41,7 @@ class IdeDocuments : public IdeObject {
   IdeDocumentsFace m_documentsFace;
   IdeDocumentsFace m_alternate;
   std::vector<std::unique_ptr<IdeDocument>> m_documents;
+  std::unordered_map<std::wstring, IdeDocument*> m_byName;   // FoldedName to document
 };
 
 // The lines of a file read with the ANSI code page ("\n" or "\r\n" ends a

@@ -44,8 +44,9 @@ std::wstring ReferenceIde::ActiveFileName() const {
   return m_activeDocument ? m_activeDocument->FileName() : std::wstring();
 }
 
-std::vector<std::wstring> ReferenceIde::ActiveLines() const {
-  return m_activeDocument ? m_activeDocument->Lines() : std::vector<std::wstring>();
+const std::vector<std::wstring>& ReferenceIde::ActiveLines() const {
+  static const std::vector<std::wstring> none;
+  return m_activeDocument ? m_activeDocument->Lines() : none;
 }
 
 int ReferenceIde::CaretLine() const {

@@ -49,7 +49,9 @@ class ReferenceIde : public IdeObject {
   IdeDocument* ActiveDocument() const { return m_activeDocument; }
   void SetActiveDocument(IdeDocument* document) { m_activeDocument = document; }
   std::wstring ActiveFileName() const;
-  std::vector<std::wstring> ActiveLines() const;
+  // The active document's lines (none without one), not copied: a view
+  // reads only the lines it shows.
+  const std::vector<std::wstring>& ActiveLines() const;
   int CaretLine() const;
   // Set by "WindowScrollToCenter": the view should centre on this line.
   bool CentreRequested() const { return m_centreRequested; }

@@ -16,11 +16,12 @@ class TagEntry final {
   CString name;
   CString fileName;       // a path the IDE can open
   CString searchString;   // the tag's search pattern, e.g. "^int main()$"
-  CString parentName;
+  CString parentName;     // the last component of scope
   int line = -1;          // -1: none, find by the search pattern
   CString nameSpace;
   TagEntry* parent = nullptr;   // not owned
   FileEntry* file = nullptr;    // the tag's source file, not owned
+  CString scope;          // the qualified parent ("geo::flat::Circle"), empty at file level
 
   virtual int GetTypeCode() { return typeCode; }                       // 0
   virtual void Reserved1() {}

@@ -7,14 +7,24 @@ WorkspaceFile* WorkspaceFileCollection::FindFile(CStringArg name) {
   return Lookup(adopted);
 }
 
+std::string WorkspaceFileCollection::FoldedName(const char* name) {
+  std::string folded = name ? name : "";
+  for (char& ch : folded) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return folded;
+}
+
 WorkspaceFile* WorkspaceFileCollection::Lookup(const char* name) const {
-  for (const auto& file : m_files)
-    if (file->name().CompareNoCase(name) == 0) return file.get();
-  return nullptr;
+  auto found = m_byName.find(FoldedName(name));
+  return found == m_byName.end() ? nullptr : found->second;
 }
 
 WorkspaceFile* WorkspaceFileCollection::Add(const CString& name) {
-  if (WorkspaceFile* existing = Lookup(name)) return existing;
+  std::string folded = FoldedName(name);
+  auto found = m_byName.find(folded);
+  if (found != m_byName.end()) return found->second;
   m_files.push_back(std::make_unique<WorkspaceFile>(name, m_log));
+  m_byName.emplace(std::move(folded), m_files.back().get());
   return m_files.back().get();
 }

@@ -12,9 +12,13 @@ TEST(HostTour, FiltersJumpsMessagesAndSettingsAcrossARestart) {
   for (const char* file : {"shapes.h", "shapes.cpp", "tags"}) {
     ASSERT_TRUE(CopyFileA((BinFolder() + "app-fixtures\\" + file).c_str(), (workspace + file).c_str(), FALSE));
   }
+  // A file in a folder, for the file picker's path filter.
+  CreateDirectoryA((workspace + "lib").c_str(), nullptr);
+  CreateDirectoryA((workspace + "lib\\nested").c_str(), nullptr);
+  ASSERT_TRUE(WriteFileBytes(workspace + "lib\\nested\\deep.c", "int deep;\n"));
   std::string folder = workspace.substr(0, workspace.size() - 1);
-  ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder + "\" --profile \"" + workspace +
-                                                          "host.ini\" --script \"" + BinFolder() + "app-tour.txt\"");
+  std::string options = "--workspace \"" + folder + "\" --profile \"" + workspace + "host.ini\" --script ";
+  ProgramResult run = RunProgram("zorvoreg-host.exe", options + "\"" + BinFolder() + "app-tour.txt\"");
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(run.output.find("FAILED"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("script: done"), std::string::npos) << run.output;
@@ -25,13 +29,37 @@ TEST(HostTour, FiltersJumpsMessagesAndSettingsAcrossARestart) {
   EXPECT_NE(run.output.find("tag filter history (1): \"Dra\""), std::string::npos);
   // The module saved its settings in the host's profile file.
   std::string profile = ReadFileBytes(workspace + "host.ini");
-  EXPECT_NE(profile.find("TagEditList=Dra|"), std::string::npos) << profile;
+  EXPECT_NE(profile.find("TagEditList=Col|Dra|"), std::string::npos) << profile;
   EXPECT_NE(profile.find("Sub3=222"), std::string::npos) << profile;
+  // The host kept the tag browser's size in its own section, and the next
+  // run opens it at that size.
+  EXPECT_NE(profile.find("[HostDialogSize\\ID=0x000007d2]\r\nWidth=1000\r\nHeight=600"), std::string::npos) << profile;
+  ASSERT_TRUE(WriteFileBytes(workspace + "again.txt", "open tags\nsize tags\nexpect tag browser 1000 x 600\n"));
+  ProgramResult again = RunProgram("zorvoreg-host.exe", options + "\"" + workspace + "again.txt\"");
+  EXPECT_EQ(again.exitCode, 0) << again.output;
 }
 
 }  // namespace
 
 namespace {
+
+TEST(HostCommandLine, HelpPrintsTheUsageAndACtagsCommandThatNamesARealOptionsFile) {
+  ProgramResult help = RunProgram("zorvoreg-host.exe", "--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.output.find("usage: zorvoreg-host"), 0u) << help.output;
+  EXPECT_NE(help.output.find("--script FILE"), std::string::npos);
+  EXPECT_NE(help.output.find("Ctrl+T"), std::string::npos);
+  size_t command = help.output.find("ctags --options=/");
+  ASSERT_NE(command, std::string::npos) << help.output;
+  size_t start = command + std::string("ctags --options=").size();
+  std::string options = help.output.substr(start, help.output.find(' ', start) - start);
+  EXPECT_EQ(help.output.substr(help.output.find(' ', start), 17), " -f tags -R .\n") << help.output;
+  // A Linux path: Wine shows it under drive Z:.
+  std::string windowsPath = "Z:" + options;
+  for (char& ch : windowsPath) ch = ch == '/' ? '\\' : ch;
+  EXPECT_TRUE(FileExists(windowsPath)) << windowsPath;
+  EXPECT_EQ(RunProgram("zorvoreg-host.exe", "-h").output, help.output);
+}
 
 TEST(HostCommandLine, BadOptionsAndAMissingScriptStopBeforeAnyWindow) {
   ProgramResult unknown = RunProgram("zorvoreg-host.exe", "--frobnicate");

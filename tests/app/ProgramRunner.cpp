@@ -64,7 +64,7 @@ std::string FreshFolder(const std::string& name) {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   std::string folder = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
-  // Files only: the tests make no subfolders.
+  // Files only: a subfolder a test made stays (the name holds the process id).
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {

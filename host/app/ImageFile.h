@@ -1,0 +1,13 @@
+#pragma once
+// Writes pixels to an image file through the platform's imaging component
+// (Windows Imaging Component): PNG for a name ending in .png, BMP for .bmp.
+#include <windows.h>
+#include <string>
+
+// width x height pixels, 3 bytes each in the order blue, green, red, rows from
+// the top, `stride` bytes from one row to the next. False, with no file left
+// behind, when the extension names no format or the file cannot be written.
+bool WriteImageFile(const std::string& path, int width, int height, UINT stride, const BYTE* pixels);
+
+// True when the name ends in an extension that WriteImageFile knows.
+bool IsImageFileName(const std::string& path);
