@@ -1,4 +1,5 @@
 #include "host/ctags/TagSet.h"
+#include <algorithm>
 #include <fstream>
 #include <string_view>
 #include <unordered_map>
@@ -75,9 +76,23 @@ bool TagSet::Load(const char* tagsPath) {
   std::ifstream in(m_path, std::ios::binary);
   if (!in) return false;
   m_loaded = true;
+  // The whole file in one read, then its lines (a last line may lack its end).
+  std::string text;
+  in.seekg(0, std::ios::end);
+  text.resize(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)));
+  in.seekg(0, std::ios::beg);
+  in.read(&text[0], static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
   std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.emplace_back(text, start, end - start);
+    start = end + 1;
+  }
+  m_tags.reserve(lines.size());
+  m_order.reserve(lines.size());
+  m_entries.reserve(lines.size());
   AddLines(lines, FolderOf(m_path));
   return true;
 }

@@ -32,14 +32,9 @@ CDialogTemplate FilePickerDialog::BuildTemplate() const {
   return t;
 }
 
-std::vector<ItemAnchor> FilePickerDialog::Anchors() const {
-  return {
-      {kComboId, Follow::Stretch, Follow::Stay},
-      {kListId, Follow::Stretch, Follow::Stretch},
-      {kStatusLineId, Follow::Stretch, Follow::Move},
-      {IDOK, Follow::Move, Follow::Move},
-      {IDCANCEL, Follow::Move, Follow::Move},
-  };
+std::vector<ItemAnchor> FilePickerDialog::OwnAnchors() const {
+  // The filter widens with the dialog.
+  return {{kComboId, Follow::Stretch, Follow::Stay}};
 }
 
 std::string FilePickerDialog::Key(FileEntry* file) {

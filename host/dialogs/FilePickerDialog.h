@@ -48,7 +48,7 @@ class FilePickerDialog : public FilterDialog {
 
  protected:
   CDialogTemplate BuildTemplate() const override;
-  std::vector<ItemAnchor> Anchors() const override;
+  std::vector<ItemAnchor> OwnAnchors() const override;
   int ListId() const override { return kListId; }
   CString FilterKey() const override { return FilterText(kComboId); }
   void OpenModule() override;

@@ -153,6 +153,17 @@ void FilterDialog::StoreSize() {
   app->WriteProfileInt(SizeSection(), "Height", normal.bottom - normal.top);
 }
 
+std::vector<ItemAnchor> FilterDialog::Anchors() const {
+  std::vector<ItemAnchor> anchors = {
+      {ListId(), Follow::Stretch, Follow::Stretch},
+      {kStatusLineId, Follow::Stretch, Follow::Move},
+      {IDOK, Follow::Move, Follow::Move},
+      {IDCANCEL, Follow::Move, Follow::Move},
+  };
+  for (const ItemAnchor& own : OwnAnchors()) anchors.push_back(own);
+  return anchors;
+}
+
 void FilterDialog::FollowSize(int width, int height) {
   if (!m_placed) return;
   int dx = width - m_client.cx, dy = height - m_client.cy;

@@ -67,8 +67,9 @@ class FilterDialog : public CDialog {
 
  protected:
   virtual CDialogTemplate BuildTemplate() const = 0;
-  // How each item follows the dialog's size.
-  virtual std::vector<ItemAnchor> Anchors() const = 0;
+  // How the dialog's own items follow its size; the list, the status line
+  // and the buttons follow it in both dialogs alike.
+  virtual std::vector<ItemAnchor> OwnAnchors() const = 0;
   // The list view whose columns the first opening makes room for.
   virtual int ListId() const = 0;
   // Places the controls before the module sees them; the template's layout
@@ -102,6 +103,7 @@ class FilterDialog : public CDialog {
   void FitColumns();
   void StoreSize();
   bool IsFilterEdit(HWND window) const;
+  std::vector<ItemAnchor> Anchors() const;
 
   CString m_lastFilterKey;
   bool m_keepSize = false;

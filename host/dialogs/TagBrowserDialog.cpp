@@ -41,14 +41,9 @@ CDialogTemplate TagBrowserDialog::BuildTemplate() const {
   return t;
 }
 
-std::vector<ItemAnchor> TagBrowserDialog::Anchors() const {
-  return {
-      {kTagComboId, Follow::Stretch, Follow::Stay},
-      {kListId, Follow::Stretch, Follow::Stretch},
-      {kStatusLineId, Follow::Stretch, Follow::Move},
-      {IDOK, Follow::Move, Follow::Move},
-      {IDCANCEL, Follow::Move, Follow::Move},
-  };
+std::vector<ItemAnchor> TagBrowserDialog::OwnAnchors() const {
+  // The filter widens with the dialog.
+  return {{kTagComboId, Follow::Stretch, Follow::Stay}};
 }
 
 void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {

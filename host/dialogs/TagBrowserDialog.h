@@ -53,7 +53,7 @@ class TagBrowserDialog : public FilterDialog {
 
  protected:
   CDialogTemplate BuildTemplate() const override;
-  std::vector<ItemAnchor> Anchors() const override;
+  std::vector<ItemAnchor> OwnAnchors() const override;
   int ListId() const override { return kListId; }
   CString FilterKey() const override;
   void OpenModule() override;

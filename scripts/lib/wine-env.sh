@@ -15,7 +15,6 @@ zr_install() {
   command -v Xvfb >/dev/null || need+=(xvfb)
   command -v xauth >/dev/null || need+=(xauth)
   command -v ctags >/dev/null || need+=(universal-ctags)
-  command -v convert >/dev/null || need+=(imagemagick)
   if ! command -v wine >/dev/null || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
     need+=(wine wine32:i386)
   fi
