@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <cstdlib>
+#include <cstring>
 
 namespace bench {
 
@@ -12,6 +13,27 @@ bool WritePlainFile(const char* path, const std::vector<unsigned char>& bytes) {
   BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
   return ok && written == bytes.size();
+}
+
+bool WriteThroughTemporary(const char* path, const std::vector<unsigned char>& bytes) {
+  unsigned char* image = static_cast<unsigned char*>(malloc(bytes.empty() ? 1 : bytes.size()));
+  if (image == nullptr) return false;
+  memcpy(image, bytes.data(), bytes.size());
+  char folder[MAX_PATH];
+  char* name = nullptr;
+  char temporary[MAX_PATH];
+  bool ok = GetFullPathNameA(path, MAX_PATH, folder, &name) != 0 && name != nullptr;
+  if (ok) *name = '\0';
+  ok = ok && GetTempFileNameA(folder, "bnc", 0, temporary) != 0;
+  HANDLE file = ok ? CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                   : INVALID_HANDLE_VALUE;
+  DWORD written = 0;
+  ok = file != INVALID_HANDLE_VALUE && WriteFile(file, image, static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+       written == bytes.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  ok = ok && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING);
+  free(image);
+  return ok;
 }
 
 unsigned ReadPlainFile(const char* path) {

@@ -6,6 +6,10 @@
 namespace bench {
 
 bool WritePlainFile(const char* path, const std::vector<unsigned char>& bytes);
+// The crash-safe way to the same end: the bytes copied into fresh memory (as
+// an image built for the write is), written to a new temporary file beside
+// path, which then replaces path.
+bool WriteThroughTemporary(const char* path, const std::vector<unsigned char>& bytes);
 // Reads the whole file into a buffer allocated for it; returns the bytes read.
 unsigned ReadPlainFile(const char* path);
 // The file's content (for copying what the module wrote).
