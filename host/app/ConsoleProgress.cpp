@@ -44,9 +44,9 @@ void ConsoleProgress::Show(const std::string& text) {
   m_shown = m_open = true;
 }
 
-std::string ConsoleProgress::Fraction(size_t done, size_t total, const std::string& unit) {
+std::string ConsoleProgress::Percent(size_t done, size_t total) {
   int percent = total == 0 || done >= total ? 100 : static_cast<int>(done * 100.0 / static_cast<double>(total));
-  return std::to_string(percent) + "% (" + Count(done) + " of " + Count(total) + " " + unit + ")";
+  return std::to_string(percent) + "%";
 }
 
 bool ConsoleProgress::Due() const {

@@ -1,10 +1,9 @@
 #pragma once
 // One progress line on the console for a load that takes a while: nothing
 // while the load is quick (the first half second), then one line rewritten
-// in place at most four times a second ("loading: tags 45% (57,000 of
-// 126,601 lines), workspace 13,435 files"), and the result when the load
-// ends ("loading: 126,601 tags, 20,279 files in 1.4 s"). A load that ended
-// quickly prints nothing at all.
+// in place at most four times a second ("loading: tags 45%, workspace 13,435
+// files"), and the result when the load ends ("loading: 126,601 tags, 20,279
+// files in 1.4 s"). A load that ended quickly prints nothing at all.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -29,8 +28,8 @@ class ConsoleProgress {
 
   // 126601 as "126,601".
   static std::string Count(size_t value);
-  // "45% (57,000 of 126,601 lines)".
-  static std::string Fraction(size_t done, size_t total, const std::string& unit);
+  // 57 of 126 as "45%".
+  static std::string Percent(size_t done, size_t total);
 
  private:
   void Show(const std::string& text);

@@ -29,19 +29,19 @@ HostSession::HostSession(const HostOptions& options) : m_options(options) {
   m_tags.SetJumpByLine(m_options.jumpByLine);
   // The tags are read on a second thread while this one scans the workspace:
   // neither needs the other. Only this thread writes the progress line.
-  std::atomic<size_t> linesDone(0), linesTotal(0);
+  std::atomic<size_t> stepsDone(0), stepsTotal(0);
   m_tags.SetProgress([&](size_t done, size_t total) {
-    linesDone = done;
-    linesTotal = total;
+    stepsDone = done;
+    stepsTotal = total;
   });
   std::future<bool> reading = std::async(std::launch::async, [this] { return m_tags.Load(m_options.tags.c_str()); });
   ConsoleProgress progress("loading");
   auto show = [&] {
     if (!progress.Due()) return;
-    size_t total = linesTotal;
+    size_t total = stepsTotal;
     std::string tags = reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? "tags read"
                        : total == 0 ? "tags file being read"
-                                    : "tags " + ConsoleProgress::Fraction(linesDone, total, "lines");
+                                    : "tags " + ConsoleProgress::Percent(stepsDone, total);
     progress.Update(tags + ", workspace " + ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) +
                     " files");
   };
@@ -58,7 +58,7 @@ HostSession::HostSession(const HostOptions& options) : m_options(options) {
 bool HostSession::LoadTags() {
   ConsoleProgress progress("reading the tags");
   m_tags.SetProgress([&progress](size_t done, size_t total) {
-    if (progress.Due()) progress.Update(ConsoleProgress::Fraction(done, total, "lines"));
+    if (progress.Due()) progress.Update(ConsoleProgress::Percent(done, total));
   });
   bool read = m_tags.Load(m_options.tags.c_str());
   m_tags.SetProgress(nullptr);

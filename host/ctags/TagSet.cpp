@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <fstream>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 #include "host/ctags/TagKind.h"
@@ -26,6 +27,25 @@ std::string NamespacePart(const std::string& scope, const std::unordered_set<std
     pos = sep + 2;
   }
   return best;
+}
+
+// From this many lines on, a helper thread parses the second half while this
+// thread parses the first: parsing is most of a large file's load, and each
+// line stands alone.
+constexpr size_t kLinesWorthAHelper = 16384;
+
+struct ParsedLine {
+  CtagsLineResult result = CtagsLineResult::Comment;
+  CtagsEntry entry;
+};
+
+// Parses lines [from, to); every 4096 lines calls progress with the lines done.
+void ParseRange(const std::vector<std::string>& lines, size_t from, size_t to, std::vector<ParsedLine>& parsed,
+                const std::function<void(size_t)>& progress) {
+  for (size_t i = from; i < to; ++i) {
+    if (progress && (i - from) % 4096 == 0) progress(i - from);
+    parsed[i].result = ParseCtagsLine(lines[i], parsed[i].entry);
+  }
 }
 
 // True when a scope tag on line `a` encloses a tag on `line` better than one
@@ -98,11 +118,22 @@ bool TagSet::Load(const char* tagsPath) {
 }
 
 void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& folder) {
+  // Progress in steps: each line is parsed, then made a tag.
+  const size_t steps = 2 * lines.size();
+  std::vector<ParsedLine> parsed(lines.size());
+  size_t half = lines.size() >= kLinesWorthAHelper ? lines.size() / 2 : lines.size();
+  std::thread helper;
+  if (half < lines.size())
+    helper = std::thread(ParseRange, std::cref(lines), half, lines.size(), std::ref(parsed), nullptr);
+  // Both halves go at about the same pace.
+  ParseRange(lines, 0, half, parsed, [&](size_t done) {
+    if (m_progress) m_progress(done * lines.size() / std::max<size_t>(half, 1), steps);
+  });
+  if (helper.joinable()) helper.join();
   for (size_t index = 0; index < lines.size(); ++index) {
-    if (m_progress && index % 4096 == 0) m_progress(index, lines.size());
-    const std::string& line = lines[index];
-    CtagsEntry entry;
-    switch (ParseCtagsLine(line, entry)) {
+    if (m_progress && index % 4096 == 0) m_progress(lines.size() + index, steps);
+    CtagsEntry& entry = parsed[index].entry;
+    switch (parsed[index].result) {
       case CtagsLineResult::Comment:
         break;
       case CtagsLineResult::Invalid:

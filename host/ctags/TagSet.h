@@ -34,11 +34,12 @@ class TagSet {
   // every tag goes with its line.
   void SetJumpByLine(bool byLine);
 
-  // Called now and then while the lines of a file become tags: lines done
-  // of lines in all (a long load can show its progress).
+  // Called now and then while the lines of a file become tags: steps done
+  // of steps in all (a long load can show its progress).
   void SetProgress(std::function<void(size_t done, size_t total)> progress) { m_progress = std::move(progress); }
 
-  // Adds the tags of lines already read; folder is where relative file names
+  // Adds the tags of lines already read (a large number of lines is parsed
+  // on two threads); folder is where relative file names
   // start (with a trailing backslash, or empty).
   void AddLines(const std::vector<std::string>& lines, const std::string& folder);
 

@@ -54,12 +54,12 @@ TEST(ConsoleProgress, ALongLoadShowsOneLineRewrittenAndItsResult) {
     ConsoleProgress progress("reading the tags", run.file(), run.Clock());
     run.At(100.6);
     EXPECT_TRUE(progress.Due());
-    progress.Update(ConsoleProgress::Fraction(57000, 126601, "lines"));
+    progress.Update("45% (57,000 of 126,601 lines)");
     run.At(100.7);
     EXPECT_FALSE(progress.Due());   // within a quarter second: not shown
-    progress.Update(ConsoleProgress::Fraction(60000, 126601, "lines"));
+    progress.Update("47% (60,000 of 126,601 lines)");
     run.At(100.9);
-    progress.Update(ConsoleProgress::Fraction(126601, 126601, "lines"));
+    progress.Update("100% (126,601 of 126,601 lines)");
     run.At(101.44);
     progress.Finish("126,601 tags");
     EXPECT_TRUE(progress.shown());
@@ -88,9 +88,11 @@ TEST(ConsoleProgress, AShownLineEndsAndALongLoadWithoutUpdatesStillSaysItsResult
   EXPECT_EQ(silent.Text(), "\rscanning the workspace: 20,279 files in 0.8 s\n");
 }
 
-TEST(ConsoleProgress, CountsHaveThousandsSeparatorsAndFractionsTheirPercentage) {
-  EXPECT_EQ(ConsoleProgress::Fraction(1, 3, "lines"), "33% (1 of 3 lines)");
-  EXPECT_EQ(ConsoleProgress::Fraction(5, 0, "lines"), "100% (5 of 0 lines)");
+TEST(ConsoleProgress, CountsHaveThousandsSeparatorsAndPercentagesRoundDown) {
+  EXPECT_EQ(ConsoleProgress::Percent(1, 3), "33%");
+  EXPECT_EQ(ConsoleProgress::Percent(199, 200), "99%");
+  EXPECT_EQ(ConsoleProgress::Percent(5, 0), "100%");   // nothing to do is done
+  EXPECT_EQ(ConsoleProgress::Percent(7, 5), "100%");
   EXPECT_EQ(ConsoleProgress::Count(0), "0");
   EXPECT_EQ(ConsoleProgress::Count(999), "999");
   EXPECT_EQ(ConsoleProgress::Count(1000), "1,000");
