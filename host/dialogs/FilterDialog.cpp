@@ -130,6 +130,7 @@ void FilterDialog::FitColumns() {
   HWND list = GetDlgItem(ListId());
   HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
   int columns = header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  // Room for a vertical scroll bar too, whether the list shows one yet or not.
   int needed = GetSystemMetrics(SM_CXVSCROLL);
   for (int column = 0; column < columns; ++column)
     needed += static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
