@@ -9,9 +9,10 @@
 // each, as every buffer was before the pools: this keeps a growing string's
 // doubling cheap and no pool holds on to large memory.
 //
-// The classes step by 8 bytes up to 64, then by 16, 32 and 64: a buffer
-// wastes at most 7 bytes below 64 (the heap's own rounding and block header
-// cost 8 to 15 there), and the steps widen in proportion above.
+// The classes step by 8 bytes up to 64, then by 16, 32 and 64, and a last
+// step to a block of 512 characters: a buffer wastes at most 7 bytes below 64
+// (the heap's own rounding and block header cost 8 to 15 there), and the
+// steps widen in proportion above.
 //
 // Host threads may create and release strings concurrently: each class has a
 // lock for its free list, and carving takes the chunk lock inside it (never
