@@ -66,8 +66,8 @@ struct FreeBlock {
 
 struct SizeClass {
   SpinLock lock;
-  FreeBlock* freeList;
-  unsigned inUse;
+  FreeBlock* freeList = nullptr;
+  unsigned inUse = 0;
 };
 
 // A chunk starts with this header, padded to the block alignment; blocks follow.
@@ -78,14 +78,14 @@ struct alignas(kGranule) Chunk {
 struct Pools {
   SizeClass classes[kClassCount];
   SpinLock chunkLock;
-  Chunk* chunks;       // newest first
-  unsigned chunkCount;
-  char* carve;         // next free byte of the newest chunk
-  char* carveEnd;
-  bool released;       // the DLL is unloading: everything goes to the heap
+  Chunk* chunks = nullptr;   // newest first
+  unsigned chunkCount = 0;
+  char* carve = nullptr;     // next free byte of the newest chunk
+  char* carveEnd = nullptr;
+  bool released = false;     // the DLL is unloading: everything goes to the heap
 };
 
-// Zero-initialised: empty, every lock free.
+// Initialised as the DLL is mapped, before any static constructor can make a string.
 Pools g_pools;
 LONG g_heapBlocks = 0;
 
