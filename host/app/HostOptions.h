@@ -6,7 +6,10 @@
 //                       is a folder)
 //   --profile FILE      settings file (default: %APPDATA%\ZorvoReg\zorvoreg-host.ini)
 //   --extra-files FILE  extra-files file (default: DIR\zorvoreg.xf)
-//   --lines             jump by the tags' line numbers instead of their patterns
+//   --lines             jump by the tags file's line numbers alone (exact on
+//                       the tree as tagged, blind to edits made since); by
+//                       default the host picks each jump's line when the tag
+//                       is chosen (host/ctags/JumpLine.h)
 //   --script FILE       run the commands of FILE and print a transcript
 //   --help, -h          print the usage and exit
 #include <string>

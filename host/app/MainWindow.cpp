@@ -1,5 +1,6 @@
 #include "host/app/MainWindow.h"
 #include <algorithm>
+#include "host/app/ChosenTag.h"
 
 namespace {
 
@@ -163,6 +164,7 @@ void MainWindow::OnTagChosen(TagEntry* tag) {
     table->addTagParentHistory(dialog->FilterText(TagBrowserDialog::kParentComboId));
     table->addTagHistory(dialog->FilterText(TagBrowserDialog::kTagComboId));
   }
+  PrepareJump(m_session.tags(), m_session.ide(), tag);
   bool shown = table->goToTag(tag);
   m_editor.Sync();
   if (onJump) onJump(tag, shown);

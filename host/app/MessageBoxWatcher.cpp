@@ -17,9 +17,9 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() {
+MessageBoxWatcher::MessageBoxWatcher(UINT intervalMs) {
   g_texts = &m_texts;
-  m_timer = SetTimer(nullptr, 0, 100, &MessageBoxWatcher::OnTimer);
+  m_timer = SetTimer(nullptr, 0, intervalMs, &MessageBoxWatcher::OnTimer);
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {

@@ -8,7 +8,8 @@
 
 class MessageBoxWatcher {
  public:
-  MessageBoxWatcher();
+  // Looks for boxes every intervalMs milliseconds.
+  explicit MessageBoxWatcher(UINT intervalMs = 100);
   ~MessageBoxWatcher();
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;

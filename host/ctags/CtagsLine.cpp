@@ -40,23 +40,37 @@ bool ParseLineNumber(const std::string& text, int& value) {
   return true;
 }
 
+bool IsEscapedInPattern(char ch, char delimiter) {
+  return ch == delimiter || ch == '\\' || ch == '/' || ch == '?' || ch == '$' || ch == '^';
+}
+
 // Reads the pattern address starting at text[pos] (the opening delimiter).
-// Inside it ctags writes the delimiter as \/ (or \?) and a backslash as \\;
-// any other backslash stands for itself. On success pos is just past the
-// closing delimiter.
-bool ReadPattern(const std::string& text, size_t& pos, std::string& pattern) {
+// Universal Ctags puts a backslash before a backslash, before the delimiter
+// and before a '$' that ends the source line (so that it is not read as the
+// end anchor); a backslash before '/', '?' or '^' is undone as well, since
+// other writers escape those. Any other backslash stands for itself. An
+// unescaped '^' first and '$' last are the anchors: they stay in the pattern
+// (the module strips them) and are noted in the entry. On success pos is just
+// past the closing delimiter.
+bool ReadPattern(const std::string& text, size_t& pos, CtagsEntry& entry) {
   char delimiter = text[pos];
+  std::string& pattern = entry.searchString;
   pattern.clear();
+  bool lastEscaped = false;
   for (size_t i = pos + 1; i < text.size(); ++i) {
     char ch = text[i];
-    if (ch == '\\' && i + 1 < text.size() && (text[i + 1] == delimiter || text[i + 1] == '\\')) {
+    if (ch == '\\' && i + 1 < text.size() && IsEscapedInPattern(text[i + 1], delimiter)) {
       pattern += text[i + 1];
+      lastEscaped = true;
       ++i;
     } else if (ch == delimiter) {
+      entry.patternFromLineStart = text[pos + 1] == '^';
+      entry.patternToLineEnd = !pattern.empty() && pattern.back() == '$' && !lastEscaped;
       pos = i + 1;
       return true;
     } else {
       pattern += ch;
+      lastEscaped = false;
     }
   }
   return false;
@@ -110,7 +124,7 @@ CtagsLineResult ParseCtagsLine(const std::string& rawLine, CtagsEntry& entry) {
   size_t pos = tab2 + 1;
   if (pos >= line.size()) return CtagsLineResult::Invalid;
   if (line[pos] == '/' || line[pos] == '?') {
-    if (!ReadPattern(line, pos, entry.searchString)) return CtagsLineResult::Invalid;
+    if (!ReadPattern(line, pos, entry)) return CtagsLineResult::Invalid;
   } else {
     size_t end = line.find_first_not_of("0123456789", pos);
     if (end == std::string::npos) end = line.size();

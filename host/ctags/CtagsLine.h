@@ -10,6 +10,8 @@ struct CtagsEntry {
   std::string name;
   std::string file;           // as written in the tags file
   std::string searchString;   // the pattern between the delimiters, unescaped; empty for a line address
+  bool patternFromLineStart = false;   // it begins with the anchor '^'
+  bool patternToLineEnd = false;       // it ends with the anchor '$' (not with an escaped '$')
   int line = -1;              // line:N, or the numeric address; -1 when neither is given
   std::string kind;           // kind name (or letter) as written
   int typeCode = -1;          // TagTypeCode, -1 for a kind the browser does not show

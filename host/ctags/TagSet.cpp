@@ -80,6 +80,7 @@ void TagSet::Clear() {
   m_order.clear();
   m_tags.clear();
   m_entries.clear();
+  m_index.clear();
   m_files.clear();
   m_filePaths.clear();
   m_fileByWritten.clear();
@@ -153,6 +154,7 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
         tag->parentName = LastScopeComponent(entry.scope).c_str();
         tag->scope = entry.scope.c_str();
         tag->file = m_files[file].get();
+        m_index.emplace(tag.get(), m_order.size());
         m_order.push_back(tag.get());
         m_tags.push_back(std::move(tag));
         m_entries.push_back(std::move(entry));
@@ -162,6 +164,11 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
   }
   ApplyLines();
   Link();
+}
+
+const CtagsEntry* TagSet::EntryOf(const TagEntry* tag) const {
+  auto found = m_index.find(tag);
+  return found == m_index.end() ? nullptr : &m_entries[found->second];
 }
 
 void TagSet::SetJumpByLine(bool byLine) {

@@ -23,16 +23,20 @@ class TagSet {
   // In tags-file order; entries()[i] is the line that tags()[i] came from.
   const std::vector<TagEntry*>& tags() const { return m_order; }
   const std::vector<CtagsEntry>& entries() const { return m_entries; }
+  // The tags-file line a tag of this set came from; null for any other tag.
+  const CtagsEntry* EntryOf(const TagEntry* tag) const;
   int invalidLines() const { return m_invalidLines; }
   int skippedKinds() const { return m_skippedKinds; }
   const std::string& path() const { return m_path; }
   // The last Load could read its file.
   bool loaded() const { return m_loaded; }
 
-  // A tag with a search pattern goes to the module with line -1, so that the
-  // jump searches the pattern (which survives edits above it); with byLine
-  // every tag goes with its line.
+  // A tag with a search pattern reports line -1 until it is chosen; the line
+  // for its jump is decided then (JumpLine.h). With byLine every tag reports
+  // the tags file's line, always: the jump trusts the line numbers and does
+  // not follow edits made since the tags were written.
   void SetJumpByLine(bool byLine);
+  bool jumpByLine() const { return m_jumpByLine; }
 
   // Called now and then while the lines of a file become tags: steps done
   // of steps in all (a long load can show its progress).
@@ -62,6 +66,7 @@ class TagSet {
   std::vector<std::unique_ptr<TagEntry>> m_tags;
   std::vector<TagEntry*> m_order;
   std::vector<CtagsEntry> m_entries;
+  std::unordered_map<const TagEntry*, size_t> m_index;   // position in m_order
   int m_invalidLines = 0;
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;

@@ -20,6 +20,36 @@ TEST(CtagsLine, PatternEscapesAreUndone) {
   EXPECT_EQ(Parse("f\ta.c\t?^a \\? b / c$?;\"\tkind:function").searchString, "^a ? b / c$");
 }
 
+TEST(CtagsLine, DollarsCaretsAndTheAnchors) {
+  struct Pattern {
+    const char* address;
+    const char* searchString;
+    bool fromStart;
+    bool toEnd;
+  };
+  const Pattern patterns[] = {
+      {"/^int y; \\/\\/ \\$$/", "^int y; // $$", true, true},    // a line that ends in '$'
+      {"/^int z; \\/\\/ $\\$$/", "^int z; // $$$", true, true},  // only the last '$' of the line escaped
+      {"/^#define W /", "^#define W ", true, false},             // cut after the name
+      {"/^a \\\\$/", "^a \\$", true, true},                      // an escaped backslash, then the anchor
+      {"/^x \\$/", "^x $", true, false},                         // the last '$' escaped: no anchor
+      {"/\\^a$/", "^a$", false, true},                           // an escaped caret is no anchor
+      {"/^^ 2; }$/", "^^ 2; }$", true, true},                    // a caret that begins the line
+      {"/^a ? b$/", "^a ? b$", true, true},
+      {"/^a \\? b$/", "^a ? b$", true, true},                    // \? undone in a forward pattern too
+      {"/^$/", "^$", true, true},
+  };
+  for (const Pattern& p : patterns) {
+    CtagsEntry e = Parse(std::string("n\ta.c\t") + p.address + ";\"\tkind:variable\tline:1");
+    EXPECT_EQ(e.searchString, p.searchString) << p.address;
+    EXPECT_EQ(e.patternFromLineStart, p.fromStart) << p.address;
+    EXPECT_EQ(e.patternToLineEnd, p.toEnd) << p.address;
+  }
+  // A line address has no pattern and no anchors.
+  CtagsEntry line = Parse("main\tm.c\t42;\"\tkind:function");
+  EXPECT_FALSE(line.patternFromLineStart || line.patternToLineEnd);
+}
+
 TEST(CtagsLine, TabsInsidePatternStayInThePattern) {
   CtagsEntry e = Parse("T\ta.c\t/^int\tT(int\ta);$/;\"\tkind:prototype\tline:6\tfile:");
   EXPECT_EQ(e.searchString, "^int\tT(int\ta);$");

@@ -1,0 +1,27 @@
+// zorvoreg-host's tag browser on a copy of the tagged fixtures: a tag chosen
+// with Enter goes to the module with the line the host picked for it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "tests/app/ProgramRunner.h"
+
+namespace {
+
+TEST(BrowserChoose, EnterJumpsToTheRepeatedLineAndTheCutDefineOfTheChosenTag) {
+  std::string folder = FreshFolder("zr-browser-choose");
+  for (const char* file : {"widgets.h", "tags"}) {
+    ASSERT_TRUE(CopyFileA((BinFolder() + "jump-fixtures\\" + file).c_str(), (folder + file).c_str(), FALSE));
+  }
+  // Square's Draw has Circle's line above it; HEIGHT's cut pattern is in a comment above it.
+  ASSERT_TRUE(WriteFileBytes(folder + "choose.txt",
+                             "open tags\ntype parent Square\ntype tag Draw\nkey Down\nchoose\n"
+                             "expect editor: widgets.h line 23 of\n"
+                             "open tags\nclear parent\ntype tag HEIGHT\nkey Down\nchoose\n"
+                             "expect editor: widgets.h line 9 of\n"));
+  std::string workspace = folder.substr(0, folder.size() - 1);
+  ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + workspace + "\" --profile \"" + folder +
+                                                          "host.ini\" --script \"" + folder + "choose.txt\"");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("script: done"), std::string::npos) << run.output;
+}
+
+}  // namespace
