@@ -8,10 +8,8 @@
 // --lines jumps by the tags file's lines (zorvoreg-host --lines); --search
 // always lets the module search (the host before it chose jump lines).
 #include <windows.h>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <string>
 #include "fw/WinApp.h"
@@ -68,20 +66,6 @@ std::string FullWindowsPath(const std::string& path) {
   char full[MAX_PATH * 2] = {};
   DWORD length = GetFullPathNameA(name.c_str(), sizeof full, full, nullptr);
   return length == 0 || length >= sizeof full ? name : std::string(full, length);
-}
-
-// The reference IDE keeps every file a jump opened and finds one by walking
-// them all; a fresh IDE for every few files keeps that walk short.
-constexpr int kFilesPerIde = 16;
-
-// The tags' positions grouped by file, in tags-file order within a file.
-std::vector<size_t> FileOrder(const TagSet& tags) {
-  std::vector<size_t> order(tags.tags().size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return std::strcmp(tags.tags()[a]->fileName, tags.tags()[b]->fileName) < 0;
-  });
-  return order;
 }
 
 // How many lines of its file, as the file is now, hold each tag's pattern.
@@ -164,24 +148,12 @@ int main(int argc, char** argv) {
     long byLine = 0;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    // File by file, with a fresh IDE for every few files (JumpRunner::NewIde).
-    std::vector<size_t> order = FileOrder(tags);
-    std::string file;
-    int filesInIde = 0;
-    for (size_t n = 0; n < order.size(); ++n) {
+    for (size_t i = 0; i < tags.tags().size(); ++i) {
       // A long check shows that it is moving, on the error stream beside the figures.
-      if (n % 10000 == 0 && n > 0)
-        std::fprintf(stderr, "  %u of %u jumps, %.0f s\n", static_cast<unsigned>(n),
-                     static_cast<unsigned>(order.size()), Seconds(start));
-      size_t i = order[n];
+      if (i % 10000 == 0 && i > 0)
+        std::fprintf(stderr, "  %u of %u jumps, %.0f s\n", static_cast<unsigned>(i),
+                     static_cast<unsigned>(tags.tags().size()), Seconds(start));
       TagEntry* tag = tags.tags()[i];
-      if (file != static_cast<const char*>(tag->fileName)) {
-        file = static_cast<const char*>(tag->fileName);
-        if (++filesInIde > kFilesPerIde) {
-          runner.NewIde();
-          filesInIde = 1;
-        }
-      }
       const CtagsEntry& entry = tags.entries()[i];
       int expected = options.edit ? edits.newLine[i] : entry.line;
       if (expected < 0) continue;   // no line to compare with

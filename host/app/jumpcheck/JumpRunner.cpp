@@ -2,11 +2,11 @@
 #include "host/app/ChosenTag.h"
 #include "host/ctags/JumpLine.h"
 
-JumpRunner::JumpRunner() : m_ide(std::make_unique<ReferenceIde>()) {
+JumpRunner::JumpRunner() {
   // The IDE's main window, active, so that the module finds its frame.
   RECT rect = {20, 20, 620, 420};
   m_frame.CreateEx(0, nullptr, "IDE", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect, static_cast<HWND>(nullptr), 0);
-  m_ide->SetMainWindow(m_frame.GetSafeHwnd());
+  m_ide.SetMainWindow(m_frame.GetSafeHwnd());
   SetActiveWindow(m_frame.GetSafeHwnd());
 }
 
@@ -20,36 +20,23 @@ JumpRunner::~JumpRunner() {
 
 bool JumpRunner::Start() {
   if (!m_module.Load()) return false;
-  m_table = m_module.Create(m_ide->Application(), &m_workspace);
+  m_table = m_module.Create(m_ide.Application(), &m_workspace);
   AfxPumpPendingMessages();
   // A box that nobody closes would stop the check: look for one often.
   m_boxes = std::make_unique<MessageBoxWatcher>(10);
   return true;
 }
 
-void JumpRunner::NewIde() {
-  // The module is created once per load of its library, as the host does it.
-  m_module.Destroy();
-  AfxPumpPendingMessages();
-  m_module.Unload();
-  m_ide = std::make_unique<ReferenceIde>();
-  m_ide->SetMainWindow(m_frame.GetSafeHwnd());
-  SetActiveWindow(m_frame.GetSafeHwnd());
-  m_module.Load();
-  m_table = m_module.Create(m_ide->Application(), &m_workspace);
-  AfxPumpPendingMessages();
-}
-
 JumpOutcome JumpRunner::Jump(const TagSet& tags, TagEntry* tag, bool searchOnly) {
   JumpOutcome outcome;
-  if (!searchOnly) PrepareJump(tags, *m_ide, tag);
+  if (!searchOnly) PrepareJump(tags, m_ide, tag);
   outcome.reported = tag->line;
   outcome.shown = m_table->goToTag(tag);
   outcome.boxes = m_boxes->TakeTexts();
   std::wstring file = AnsiToWide(static_cast<const char*>(tag->fileName));
-  if (m_ide->ActiveDocument() && lstrcmpiW(m_ide->ActiveFileName().c_str(), file.c_str()) == 0)
-    outcome.caret = m_ide->CaretLine();
+  if (m_ide.ActiveDocument() && lstrcmpiW(m_ide.ActiveFileName().c_str(), file.c_str()) == 0)
+    outcome.caret = m_ide.CaretLine();
   // The IDE's call log would grow with every jump; nothing here reads it.
-  m_ide->Log().Clear();
+  m_ide.Log().Clear();
   return outcome;
 }

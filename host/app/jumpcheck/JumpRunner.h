@@ -1,9 +1,7 @@
 #pragma once
 // The host's side of one jump after another, as the tag browser makes them:
 // the IDE's main window, the reference IDE, ZorvoReg.mod created with both,
-// and a watcher that reads and closes the module's message boxes. Every jump
-// leaves its file open in the IDE; NewIde starts with no document open, so a
-// check over thousands of files need not make the IDE walk all of them.
+// and a watcher that reads and closes the module's message boxes.
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,14 +28,12 @@ class JumpRunner {
 
   // Loads and creates the module; false when ZorvoReg.mod cannot be loaded.
   bool Start();
-  // A fresh reference IDE: the module is unloaded and loaded again for it.
-  void NewIde();
   // Chooses the tag (the host's jump line unless searchOnly) and jumps.
   JumpOutcome Jump(const TagSet& tags, TagEntry* tag, bool searchOnly);
 
  private:
   CWnd m_frame;
-  std::unique_ptr<ReferenceIde> m_ide;
+  ReferenceIde m_ide;
   Workspace m_workspace;
   ModuleLoader m_module;
   ModuleTable* m_table = nullptr;
