@@ -1,6 +1,7 @@
 #include "host/app/KeyInput.h"
 #include <cctype>
 #include "fw/Wnd.h"
+#include "host/app/CtrlKeyGuard.h"
 
 namespace {
 
@@ -24,13 +25,7 @@ LPARAM KeyParam(UINT vk, bool up) {
   return param;
 }
 
-void SendCtrl(bool down) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = VK_CONTROL;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof(input));
-}
+void Pump() { PumpPending(); }
 
 }  // namespace
 
@@ -85,16 +80,16 @@ static void SetThreadKey(UINT vk, bool down) {
 }
 
 void PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
-  if (key.ctrl) {
-    if (systemCtrl) {
-      SendCtrl(true);
-      PumpPending();
-    }
-    SetThreadKey(VK_CONTROL, true);
-  }
+  if (key.ctrl) SetThreadKey(VK_CONTROL, true);
   if (key.shift) SetThreadKey(VK_SHIFT, true);
-  PostMessageA(target, WM_KEYDOWN, key.vk, KeyParam(key.vk, false));
-  PumpPending();
+  if (key.ctrl && systemCtrl) {
+    // The key goes through only with the system's Ctrl held (pressed again
+    // when Wine let it go before the key was taken).
+    PostKeyDownWithCtrl(target, key.vk, KeyParam(key.vk, false), Pump);
+  } else {
+    PostMessageA(target, WM_KEYDOWN, key.vk, KeyParam(key.vk, false));
+    PumpPending();
+  }
   if (key.shift) SetThreadKey(VK_SHIFT, false);
   // The dialog may be gone after Enter or Escape.
   if (IsWindow(target)) {
@@ -102,10 +97,7 @@ void PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
     PumpPending();
   }
   if (key.ctrl) {
-    if (systemCtrl) {
-      SendCtrl(false);
-      PumpPending();
-    }
+    if (systemCtrl) ReleaseSystemCtrl(Pump);
     SetThreadKey(VK_CONTROL, false);
   }
 }

@@ -95,13 +95,13 @@ TEST_F(FilePickerKeys, CtrlHomeAndEndSelectTheFirstAndLastFile) {
   CtrlHeld ctrl;
   ASSERT_TRUE(ctrl.seen()) << "GetAsyncKeyState does not see the injected Ctrl";
   KeyProbe probe(m_list);
-  PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_HOME));
   EXPECT_EQ(ItemState(m_list, 0), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
   EXPECT_EQ(ItemState(m_list, 5), 0u);                       // the first selected one is cleared
   EXPECT_EQ(ItemState(m_list, 9), static_cast<UINT>(LVIS_SELECTED));   // later ones stay
   EXPECT_EQ(Caret(m_edit), 2u);                              // the edit field never saw it
 
-  PostAndPump(m_edit, WM_KEYDOWN, VK_END);
+  ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_END));
   EXPECT_EQ(ItemState(m_list, 59), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
   EXPECT_EQ(ItemState(m_list, 0), 0u);
   int top = static_cast<int>(SendMessageA(m_list, LVM_GETTOPINDEX, 0, 0));
@@ -123,8 +123,8 @@ TEST_F(FilePickerKeys, CtrlEndWithAnEmptyListChangesNothing) {
   ASSERT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 0);
   CtrlHeld ctrl;
   ASSERT_TRUE(ctrl.seen());
-  PostAndPump(m_edit, WM_KEYDOWN, VK_END);
-  PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+  ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_END));
+  ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_HOME));
   EXPECT_EQ(SelectedItem(m_list), -1);
   EXPECT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 0);
 }
@@ -158,7 +158,7 @@ TEST_F(FilePickerKeys, WithTheDropDownShowingKeysStayInTheComboBox) {
     // Ctrl+Home still jumps in the file list.
     CtrlHeld ctrl;
     ASSERT_TRUE(ctrl.seen());
-    PostAndPump(m_edit, WM_KEYDOWN, VK_HOME);
+    ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_HOME));
   }
   EXPECT_EQ(ItemState(m_list, 0), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
   EXPECT_EQ(ItemState(m_list, 5), 0u);
@@ -226,9 +226,9 @@ TEST_F(TagBrowserKeys, CtrlHomeAndEndGoToTheListViewAsPlainKeys) {
       CtrlHeld ctrl;
       ASSERT_TRUE(ctrl.seen());
       probe.Clear();
-      PostAndPump(edit, WM_KEYDOWN, VK_END);
+      ASSERT_TRUE(PostAndPumpWithCtrl(edit, VK_END));
       EXPECT_EQ(FocusedItem(m_list), 39);
-      PostAndPump(edit, WM_KEYDOWN, VK_HOME);
+      ASSERT_TRUE(PostAndPumpWithCtrl(edit, VK_HOME));
       EXPECT_EQ(FocusedItem(m_list), 0);
     }
     EXPECT_EQ(probe.keys(), (std::vector<WPARAM>{VK_END, VK_HOME}));

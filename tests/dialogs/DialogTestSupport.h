@@ -38,8 +38,13 @@ class CtrlHeld {
   bool seen() const { return m_seen; }
 
  private:
-  bool m_seen = false;
+  bool m_seen;
 };
+// PostAndPump for a key-down that must arrive with the real Ctrl held: Wine
+// can let the injected Ctrl go before the key is taken from the queue, and
+// the key is then withdrawn and posted again. False when it never went
+// through with Ctrl down.
+bool PostAndPumpWithCtrl(HWND window, WPARAM key);
 // Records the WM_KEYDOWN messages that one window receives, sent or posted.
 class KeyProbe {
  public:
