@@ -1,0 +1,35 @@
+# Third-party source trees that the jump check and the bench's browser group
+# read as data: googletest (the sources Debian's googletest package puts in
+# /usr/src/googletest, which the build needs anyway) and glibc 2.36 (the
+# tarball of Debian's glibc-source package, downloaded with apt-get download
+# and unpacked into the build folder: never installed, never built).
+# Needs wine-env.sh (ZR_BUILD, zr_install).
+
+ZR_TREES="$ZR_BUILD/trees"
+
+# Prints the glibc tree's folder, fetching it first when it is not there yet.
+zr_glibc_tree() {
+  local unpacked="$ZR_TREES/glibc"
+  local tree
+  tree="$(find "$unpacked" -mindepth 1 -maxdepth 1 -type d -name 'glibc-*' 2>/dev/null | head -n1 || true)"
+  if [ -z "$tree" ]; then
+    echo "== fetching glibc's sources as data (apt-get download glibc-source)" >&2
+    local work="$ZR_TREES/download"
+    rm -rf "$work" "$unpacked"
+    mkdir -p "$work" "$unpacked"
+    (cd "$work" && apt-get download -qq glibc-source >/dev/null 2>&1) || {
+      apt-get update -qq >/dev/null && (cd "$work" && apt-get download -qq glibc-source >/dev/null)
+    }
+    dpkg-deb -x "$work"/glibc-source_*.deb "$work/deb"
+    tar -xf "$work"/deb/usr/src/glibc/glibc-*.tar.* -C "$unpacked"
+    rm -rf "$work"
+    tree="$(find "$unpacked" -mindepth 1 -maxdepth 1 -type d -name 'glibc-*' | head -n1)"
+  fi
+  [ -n "$tree" ] && echo "$tree"
+}
+
+# Prints the default trees, one a line: googletest, then glibc.
+zr_default_trees() {
+  [ -d /usr/src/googletest ] && echo /usr/src/googletest
+  zr_glibc_tree
+}
