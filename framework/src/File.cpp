@@ -44,6 +44,8 @@ CFile::CFile(const char* fileName, unsigned openFlags) : m_hFile(INVALID_HANDLE_
     AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
+CFile::CFile(HANDLE hFile, const char* fileName) : m_hFile(hFile), m_strFileName(fileName) {}
+
 CFile::~CFile() {
   if (IsOpen()) CloseHandle(m_hFile);
   m_hFile = INVALID_HANDLE_VALUE;

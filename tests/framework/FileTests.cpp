@@ -55,6 +55,33 @@ TEST(CFile, OpenCreateTruncateAndReadBack) {
   EXPECT_FALSE(CFile::GetStatus(folder.File("moved.bin").c_str(), status));
 }
 
+TEST(CFile, AnAdoptedHandleIsWrittenNamedInErrorsAndClosedWithTheObject) {
+  TempFolder folder;
+  std::string path = folder.File("adopted.bin");
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  {
+    CFile file(handle, path.c_str());
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.GetFilePath(), path.c_str());
+    file.Write("adopted", 7);
+    file.Flush();
+    try {
+      char byte;
+      file.Read(&byte, 1);   // a write-only handle refuses reading
+      ADD_FAILURE() << "read on a write-only handle did not raise";
+    } catch (CFileException* e) {
+      EXPECT_EQ(e->m_strFileName, path.c_str());
+      e->Delete();
+    }
+  }
+  // The object closed the handle: the file it held exclusively opens again.
+  EXPECT_EQ(ReadAll(path), "adopted");
+
+  CFile closed(INVALID_HANDLE_VALUE, "none");
+  EXPECT_FALSE(closed.IsOpen());
+}
+
 TEST(CFile, FailuresAreReported) {
   TempFolder folder;
   std::string missing = folder.File("missing.txt");

@@ -28,6 +28,9 @@ class FW_API CFile {
 
   CFile();
   CFile(const char* fileName, unsigned openFlags);   // raises on failure
+  // Takes over a handle already open (INVALID_HANDLE_VALUE: a closed file);
+  // the object closes it. fileName names the file in exceptions.
+  CFile(HANDLE hFile, const char* fileName);
   virtual ~CFile();                                   // closes, never raises
   CFile(const CFile&) = delete;
   CFile& operator=(const CFile&) = delete;
