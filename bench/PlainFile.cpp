@@ -1,6 +1,7 @@
 #include "bench/PlainFile.h"
 
 #include <windows.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,17 +22,27 @@ bool WriteThroughTemporary(const char* path, const std::vector<unsigned char>& b
   memcpy(image, bytes.data(), bytes.size());
   char folder[MAX_PATH];
   char* name = nullptr;
-  char temporary[MAX_PATH];
-  bool ok = GetFullPathNameA(path, MAX_PATH, folder, &name) != 0 && name != nullptr;
-  if (ok) *name = '\0';
-  ok = ok && GetTempFileNameA(folder, "bnc", 0, temporary) != 0;
-  HANDLE file = ok ? CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
-                   : INVALID_HANDLE_VALUE;
+  if (GetFullPathNameA(path, MAX_PATH, folder, &name) == 0 || name == nullptr) {
+    free(image);
+    return false;
+  }
+  *name = '\0';
+  // One handle claims the temporary's name and takes the bytes, as in a save.
+  static unsigned serial = 0;
+  char temporary[MAX_PATH + 16];
+  snprintf(temporary, sizeof temporary, "%sbnc%04X.tmp", folder, ++serial & 0xFFFFu);
+  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    free(image);
+    return false;
+  }
   DWORD written = 0;
-  ok = file != INVALID_HANDLE_VALUE && WriteFile(file, image, static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-       written == bytes.size();
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  ok = ok && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING);
+  bool ok = WriteFile(file, image, static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+  // The bytes on the disk before the name, and the move on the disk before it reports success.
+  ok = ok && FlushFileBuffers(file);
+  CloseHandle(file);
+  ok = ok && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temporary);
   free(image);
   return ok;
 }

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 enum class Presence {
-  absent,     // neither the file nor its folder is there
+  absent,     // nothing at the path (no file, or no folder)
   present,    // something is there; see its attributes
   unusable,   // the platform cannot tell: a path too long, a name it rejects, ...
 };
@@ -14,6 +14,7 @@ enum class Presence {
 struct FilePresence {
   Presence presence;
   DWORD attributes;   // when present
+  DWORD error;        // when unusable: the system's reason
 };
 
 FilePresence ProbeFile(const char* path);

@@ -1,15 +1,10 @@
 #include "extrafiles/SafeReplace.h"
 #include <io.h>
 #include "extrafiles/FilePresence.h"
+#include "extrafiles/ReplacedFile.h"
 #include "fw/File.h"
 
 namespace {
-
-// What a replacing file takes over from the file it replaces. Read-only
-// files are never replaced; the archive flag is set, as on any file just
-// written, so that backups see the change.
-const DWORD kKeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_TEMPORARY;
 
 // The folder part of path, separator (or drive colon) included; "" for a bare name.
 CString FolderPart(const CString& path) {
@@ -20,17 +15,17 @@ CString FolderPart(const CString& path) {
   return path.Left(end + 1);
 }
 
-// Creates a new empty file beside path and returns its name ("" when none
-// can be made). The usual name is "zxfNNNN.tmp" (four hex digits). Where
-// that would make the temporary's path longer than both path and MAX_PATH - 1,
-// the name is cut to the room there is ("~" and up to four hex digits, or a
-// single hex digit): a target the platform accepts then has a temporary it
-// accepts too.
-CString CreateTemporaryBeside(const CString& path) {
+// Creates a new empty file beside path, open for writing and for no one else,
+// and returns its handle (INVALID_HANDLE_VALUE when none can be made) with its
+// name in name. The usual name is "zxfNNNN.tmp" (four hex digits). Where that
+// would make the temporary's path longer than both path and MAX_PATH - 1, the
+// name is cut to the room there is ("~" and up to four hex digits, or a single
+// hex digit): a target the platform accepts then has a temporary it accepts too.
+HANDLE CreateTemporaryBeside(const CString& path, CString& name) {
   const CString folder = FolderPart(path);
   const int longest = path.GetLength() > MAX_PATH - 1 ? path.GetLength() : MAX_PATH - 1;
   const int room = longest - folder.GetLength();
-  if (room < 1) return CString();
+  if (room < 1) return INVALID_HANDLE_VALUE;
   int digits = 4;
   const char* pattern = "%szxf%0*X.tmp";
   if (room < 11) {
@@ -40,22 +35,20 @@ CString CreateTemporaryBeside(const CString& path) {
   const unsigned names = 1u << (4 * digits);
   const unsigned first = GetTickCount() % names;
   for (unsigned i = 0; i < names; ++i) {
-    CString name;
     name.Format(pattern, static_cast<const char*>(folder), digits, (first + i) % names);
+    // The handle that claims the name is the one the bytes go through: no
+    // moment where the name is free again for another program to take.
     HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      CloseHandle(file);
-      return name;
-    }
+    if (file != INVALID_HANDLE_VALUE) return file;
     // A name in use (by a file, or by a folder, which answers "access denied")
     // means try the next; any other refusal holds for every name in this folder.
     const DWORD error = GetLastError();
     const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
                        error == ERROR_SHARING_VIOLATION ||
                        (error == ERROR_ACCESS_DENIED && ProbeFile(name).presence == Presence::present);
-    if (!taken) return CString();
+    if (!taken) return INVALID_HANDLE_VALUE;
   }
-  return CString();
+  return INVALID_HANDLE_VALUE;
 }
 
 }  // namespace
@@ -67,27 +60,30 @@ bool ReplaceFileSafely(const CString& path, const unsigned char* bytes, unsigned
   if (target.presence == Presence::unusable) return false;
   const bool replacing = target.presence == Presence::present;
   if (replacing && (target.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) return false;
+  // Nor is a file whose access list refuses writing or deleting it; through a
+  // link, the file the link leads to is the one replaced.
+  ReplacedFile old;
+  if (replacing && !old.Inspect(path)) return false;
+  const CString destination = replacing ? old.Path() : path;
 
-  const CString temporary = CreateTemporaryBeside(path);
-  if (temporary.IsEmpty()) return false;
-  CFile file;
-  if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
-    _unlink(temporary);
-    return false;
-  }
+  CString temporary;
+  CFile file(CreateTemporaryBeside(destination, temporary), temporary);
+  if (!file.IsOpen()) return false;
   try {
     file.Write(bytes, length);
+    // The bytes reach the disk before the new name does: a power loss after
+    // the move must not leave an empty or partial file under the old name.
+    file.Flush();
     file.Close();
   } catch (CException*) {
     file.Abort();
     _unlink(temporary);
     throw;
   }
-  // Flags the platform will not keep are simply not kept; the bytes count.
-  if (replacing && (target.attributes & kKeptAttributes))
-    SetFileAttributesA(temporary, (target.attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
-  // Refused when the target is held open without sharing (among others).
-  if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING)) return true;
+  if (replacing) old.HandOver(temporary);
+  // Refused when the target is held open without sharing (among others); the
+  // move itself reaches the disk before it reports success.
+  if (MoveFileExA(temporary, destination, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   _unlink(temporary);
   return false;
 }

@@ -2,6 +2,7 @@
 // to the file it replaces and to targets that cannot be written.
 #include <algorithm>
 #include "tests/extrafiles/ExtraFilesHost.h"
+#include <sddl.h>
 #include "tests/extrafiles/FolderSnapshot.h"
 
 namespace {
@@ -143,6 +144,48 @@ TEST_F(SaveTest, AReplacedFileKeepsItsHiddenAndSystemAttributesAndIsMarkedForArc
   EXPECT_TRUE(Save());
   EXPECT_EQ(ReadBytes(path), Image({{"abc", 1}}));
   EXPECT_EQ(GetFileAttributesA(path), kept | FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
+}
+
+// A file's access list (DACL) as text; "" when the system cannot give it.
+std::string AccessListText(const char* file) {
+  char descriptor[4096];
+  DWORD needed = 0;
+  if (!GetFileSecurityA(file, DACL_SECURITY_INFORMATION, descriptor, sizeof descriptor, &needed)) return "";
+  char* text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                            &text, nullptr))
+    return "";
+  const std::string result = text;
+  LocalFree(text);
+  return result;
+}
+
+bool SetAccessList(const char* file, const std::string& text) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(text.c_str(), SDDL_REVISION_1, &descriptor, nullptr))
+    return false;
+  const bool set = SetFileSecurityA(file, DACL_SECURITY_INFORMATION, descriptor) != 0;
+  LocalFree(descriptor);
+  return set;
+}
+
+TEST_F(SaveTest, AReplacedFileKeepsItsAccessList) {
+  WriteBytes(path, "the previous list");
+  // A new file's list, less the entry that lets everyone read it: the list a
+  // private file has, which a new file in this folder would not get.
+  const std::string made = AccessListText(path);
+  const size_t everyone = made.find(";;;WD)");
+  if (everyone == std::string::npos) GTEST_SKIP() << "no entry for everyone on a new file here: " << made;
+  const size_t entry = made.rfind('(', everyone);
+  ASSERT_TRUE(SetAccessList(path, made.substr(0, entry) + made.substr(everyone + 6)));
+  const std::string restricted = AccessListText(path);
+  ASSERT_NE(restricted, made);
+
+  SetModuleEntries({{"abc", 0x01}});
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(ReadBytes(path), Image({{"abc", 1}}));
+  EXPECT_EQ(AccessListText(path), restricted);
   EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
 }
 
