@@ -2,6 +2,7 @@
 // the host's workspace, its file collection and its files as C++ member calls:
 // strings by value as one adopted pointer, flags as one byte.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <string>
 #include <vector>
 #include "host/extrafiles/HostExtraFileList.h"
@@ -59,6 +60,19 @@ TEST_F(ExtraFilesCalls, SynchronisationCallsWorkspaceCollectionAndFilesAsMembers
   };
   EXPECT_EQ(DescribeCalls(), expected);
   EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
+  // Each string by value came as a whole CString with a reference of its own
+  // for the host to release: a name FindFile gets is still held by the
+  // module's list, so it arrives counted at least twice; the project file's
+  // path may be handed over outright.
+  int strings = 0;
+  for (const HostCall& call : HostCalls()) {
+    if (call.text.IsEmpty()) continue;
+    ++strings;
+    const bool findFile = call.kind == HostKind::WorkspaceFiles && call.position == 2;
+    EXPECT_GE(call.textReferences, findFile ? 2 : 1) << Describe(call);
+    EXPECT_EQ(static_cast<size_t>(call.textLength), std::strlen(call.text)) << Describe(call);
+  }
+  EXPECT_EQ(strings, 5);   // LoadProjectFile and four FindFile
   // The path the workspace adopted named the complete project file.
   EXPECT_EQ(std::string(Workspace().projectFileText),
             "<Files>\r\n\t<File RelativePath=\"a.cpp\"/>\r\n\t<File RelativePath=\"c.txt\"/>\r\n"

@@ -42,6 +42,13 @@ StubWorkspaceFile* FindByName(const StubWorkspaceFiles& files, const CString& na
   return nullptr;
 }
 
+// What precedes a CString's characters: three 32-bit words.
+struct StringHeader {
+  long references;
+  int length;
+  int capacity;
+};
+
 // A bool result is one byte: the rest of EAX carries noise the caller must ignore.
 DWORD OneByte(bool value) { return 0x5A5A5A00u | (value ? 1u : 0u); }
 
@@ -166,8 +173,15 @@ extern "C" DWORD HostCallArrived(unsigned thunk, void* ecx, const DWORD* stack, 
       call.arguments.push_back(stack[0]);
       *popBytes += 4;
     }
-    // The callee owns a string passed by value: adopt it (and release it with the record).
-    if (operation->argument == Argument::String) call.text = CString::Adopt(CStringArg{reinterpret_cast<char*>(stack[0])});
+    // The callee owns a string passed by value: its count as it came (the
+    // caller's reference included), then adopted and released with the record.
+    if (operation->argument == Argument::String) {
+      char* characters = reinterpret_cast<char*>(stack[0]);
+      const StringHeader& header = reinterpret_cast<const StringHeader*>(characters)[-1];
+      call.textReferences = header.references;
+      call.textLength = header.length;
+      call.text = CString::Adopt(CStringArg{characters});
+    }
     if (object) result = operation->run(object, call.arguments.empty() ? 0 : call.arguments[0], call.text);
   }
   HostCalls().push_back(call);

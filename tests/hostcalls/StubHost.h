@@ -78,7 +78,8 @@ struct HostCall {
   bool objectInEcx = false;
   std::vector<DWORD> arguments;         // the stack words of the operation
   CString text;                         // a string passed by value, adopted
-  long textReferences = 0;              // its reference count when it arrived
+  long textReferences = 0;              // its header's reference count when it arrived
+  int textLength = 0;                   // its header's length when it arrived
   DWORD returnAddress = 0;
   DWORD esp = 0;                        // at the stub: the return address on top
   int checkedCall = 0;                  // CheckedCallSerial() when it came
