@@ -92,33 +92,6 @@ void WriteBytes(const char* file, const std::string& bytes) {
 
 bool Exists(const char* file) { return GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES; }
 
-std::vector<std::string> FolderEntries(const char* folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((std::string(folder) + "\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = data.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  return names;
-}
-
-void RemoveTree(const char* folder) {
-  for (const std::string& name : FolderEntries(folder)) {
-    const std::string full = std::string(folder) + "\\" + name;
-    const DWORD attributes = GetFileAttributesA(full.c_str());
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(full.c_str());
-    } else {
-      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(full.c_str());
-    }
-  }
-  RemoveDirectoryA(folder);
-}
-
 std::string Scrambled(std::string image) {
   for (size_t o = 6; o < image.size(); ++o) image[o] = static_cast<char>(image[o] ^ (0x80 >> ((o - 6) % 8)));
   return image;

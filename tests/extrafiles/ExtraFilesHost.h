@@ -9,6 +9,7 @@
 #include "host/extrafiles/HostExtraFileList.h"
 #include "host/module/ModuleTable.h"
 #include "host/workspace/Workspace.h"
+#include "tests/extrafiles/FolderSnapshot.h"
 
 ModuleTable* Table();
 Workspace& TheWorkspace();
@@ -33,10 +34,6 @@ class ExtraFilesTest : public ::testing::Test {
 std::string ReadBytes(const char* file);
 void WriteBytes(const char* file, const std::string& bytes);
 bool Exists(const char* file);
-// Names of the entries of folder (without "." and "..").
-std::vector<std::string> FolderEntries(const char* folder);
-// Removes a folder with its files and subfolders.
-void RemoveTree(const char* folder);
 
 // The file image of entries, as an independent writer makes it.
 std::string Image(const std::vector<HostExtraFileEntry>& entries);

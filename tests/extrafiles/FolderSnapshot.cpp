@@ -21,22 +21,8 @@ std::string Narrow(const std::wstring& wide) {
   return narrow;
 }
 
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((Long(folder) + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name != L"." && name != L"..") names.push_back(Narrow(name));
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void Describe(const std::string& folder, const std::string& prefix, std::string& out) {
-  for (const std::string& name : Names(folder)) {
+  for (const std::string& name : FolderEntries(folder.c_str())) {
     const std::string full = folder + "\\" + name;
     const DWORD attributes = GetFileAttributesW(Long(full).c_str());
     char flags[32];
@@ -56,6 +42,20 @@ void Describe(const std::string& folder, const std::string& prefix, std::string&
 }
 
 }  // namespace
+
+std::vector<std::string> FolderEntries(const char* folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((Long(folder) + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") names.push_back(Narrow(name));
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::string Snapshot(const std::string& folder) {
   std::string out;
@@ -92,12 +92,12 @@ std::string ReadLongPath(const std::string& file) {
   return bytes;
 }
 
-void RemoveLongTree(const std::string& folder) {
-  for (const std::string& name : Names(folder)) {
-    const std::string full = folder + "\\" + name;
+void RemoveTree(const char* folder) {
+  for (const std::string& name : FolderEntries(folder)) {
+    const std::string full = std::string(folder) + "\\" + name;
     const DWORD attributes = GetFileAttributesW(Long(full).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      RemoveLongTree(full);
+      RemoveTree(full.c_str());
     } else {
       SetFileAttributesW(Long(full).c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileW(Long(full).c_str());

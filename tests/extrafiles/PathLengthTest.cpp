@@ -9,12 +9,6 @@ namespace {
 
 class PathLengthTest : public ExtraFilesTest {
  protected:
-  // Names too long for the ANSI API are removed here, whatever a case left.
-  void TearDown() override {
-    RemoveLongTree(static_cast<const char*>(folder));
-    ExtraFilesTest::TearDown();
-  }
-
   // A path of exactly length characters in sub: one long file name.
   static std::string LongName(const std::string& sub, size_t length) {
     return sub + "\\" + std::string(length - sub.size() - 1, 'n');
@@ -76,7 +70,7 @@ TEST_F(PathLengthTest, ASavedListComesBackWholeOrBothCallsSayFalse) {
       const std::string sub = std::string(folder) + "\\case";
       ASSERT_TRUE(CreateFolders(sub));
       ExpectRoundTrip(sub, shape.make(sub, length));
-      RemoveLongTree(sub);
+      RemoveTree(sub.c_str());
     }
   }
 }
@@ -94,7 +88,7 @@ TEST_F(PathLengthTest, ABadFileWithNoRoomForASetAsideNameStaysWhereItIs) {
     TheWorkspace().SetExtraFilesPath(target.c_str());
     EXPECT_FALSE(Load(false));
     EXPECT_EQ(Snapshot(sub), before);
-    RemoveLongTree(sub);
+    RemoveTree(sub.c_str());
   }
 }
 
