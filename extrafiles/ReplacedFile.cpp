@@ -7,16 +7,26 @@ namespace {
 const DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_TEMPORARY;
 
-// The file's access list (the DACL alone: owner and audit entries need rights
-// a save may lack), self-relative; empty when it cannot be read.
-std::vector<unsigned char> AccessList(const char* file) {
-  std::vector<unsigned char> security;
-  DWORD needed = 0;
-  GetFileSecurityA(file, DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-  if (needed == 0) return security;
-  security.resize(needed);
-  if (!GetFileSecurityA(file, DACL_SECURITY_INFORMATION, security.data(), needed, &needed)) security.clear();
-  return security;
+// A file's access list: the DACL alone (owner and audit entries need rights a
+// save may lack), self-relative; empty when it cannot be read. Read by name
+// for the old file, which is not held open for it, and through the handle
+// for the new one. Most lists fit the first buffer.
+std::vector<unsigned char> AccessList(const char* file, HANDLE handle) {
+  std::vector<unsigned char> list(512);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    DWORD needed = 0;
+    const DWORD size = static_cast<DWORD>(list.size());
+    const BOOL read = file ? GetFileSecurityA(file, DACL_SECURITY_INFORMATION, list.data(), size, &needed)
+                           : GetKernelObjectSecurity(handle, DACL_SECURITY_INFORMATION, list.data(), size, &needed);
+    if (read) {
+      list.resize(GetSecurityDescriptorLength(list.data()));
+      return list;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) break;
+    list.resize(needed);
+  }
+  list.clear();
+  return list;
 }
 
 // The path the handle reaches, in the form the ANSI file API takes: path
@@ -54,31 +64,26 @@ bool ReplacedFile::Inspect(const CString& path) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   // Through the handle: the file a link leads to, not the link.
-  BY_HANDLE_FILE_INFORMATION info;
-  if (GetFileInformationByHandle(file, &info)) {
-    m_attributes = info.dwFileAttributes;
-    m_created = info.ftCreationTime;
-  }
+  if (!GetFileInformationByHandleEx(file, FileBasicInfo, &m_basic, sizeof m_basic)) m_basic = FILE_BASIC_INFO();
   m_path = FinalPath(file, path);
   CloseHandle(file);
   if (m_path.IsEmpty()) return false;
-  m_accessList = AccessList(m_path);
+  m_accessList = AccessList(m_path, nullptr);
   return true;
 }
 
-void ReplacedFile::HandOver(const char* replacement) const {
-  HANDLE file = CreateFileA(replacement, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    if (m_created.dwLowDateTime || m_created.dwHighDateTime) SetFileTime(file, &m_created, nullptr, nullptr);
-    CloseHandle(file);
-  }
-  if (m_attributes & kKeptAttributes)
-    SetFileAttributesA(replacement, (m_attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
-  // Last, as it may take rights this process had on the new file. A new file
-  // whose list already is the old one's is left as made: the common case, and
-  // where the list stands for permission bits, one set anew may not map back
-  // to the bits it came from.
-  if (m_accessList.empty() || AccessList(replacement) == m_accessList) return;
-  SetFileSecurityA(replacement, DACL_SECURITY_INFORMATION, const_cast<unsigned char*>(m_accessList.data()));
+void ReplacedFile::HandOver(HANDLE replacement) const {
+  // Times and flags left at zero stay as they are.
+  FILE_BASIC_INFO basic = {};
+  basic.CreationTime = m_basic.CreationTime;
+  if (m_basic.FileAttributes & kKeptAttributes)
+    basic.FileAttributes = (m_basic.FileAttributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+  if (basic.CreationTime.QuadPart || basic.FileAttributes)
+    SetFileInformationByHandle(replacement, FileBasicInfo, &basic, sizeof basic);
+  // A new file whose list already is the old one's is left as made: the
+  // common case, and where the list stands for permission bits, one set anew
+  // may not map back to the bits it came from.
+  if (m_accessList.empty() || AccessList(nullptr, replacement) == m_accessList) return;
+  SetKernelObjectSecurity(replacement, DACL_SECURITY_INFORMATION,
+                          const_cast<unsigned char*>(m_accessList.data()));
 }

@@ -17,15 +17,15 @@ class ReplacedFile {
   // stays and the file it names takes the new bytes.
   const CString& Path() const { return m_path; }
 
-  // Gives the closed replacement the old file's creation time, its hidden,
-  // system, not-indexed and temporary flags (and the archive flag, as on any
-  // file just written) and, where it differs, its access list. What the
-  // platform will not keep is simply not kept: the bytes count.
-  void HandOver(const char* replacement) const;
+  // Gives the replacement, open with write, READ_CONTROL and WRITE_DAC
+  // access, the old file's creation time, its hidden, system, not-indexed
+  // and temporary flags (and the archive flag, as on any file just written)
+  // and, where it differs, its access list. What the platform will not keep
+  // is simply not kept: the bytes count.
+  void HandOver(HANDLE replacement) const;
 
  private:
   CString m_path;
-  DWORD m_attributes = 0;
-  FILETIME m_created = {};
+  FILE_BASIC_INFO m_basic = {};
   std::vector<unsigned char> m_accessList;   // empty when it cannot be read
 };

@@ -15,7 +15,8 @@ CString FolderPart(const CString& path) {
   return path.Left(end + 1);
 }
 
-// Creates a new empty file beside path, open for writing and for no one else,
+// Creates a new empty file beside path, open for writing (and for setting its
+// access list) and for no one else,
 // and returns its handle (INVALID_HANDLE_VALUE when none can be made) with its
 // name in name. The usual name is "zxfNNNN.tmp" (four hex digits). Where that
 // would make the temporary's path longer than both path and MAX_PATH - 1, the
@@ -38,7 +39,8 @@ HANDLE CreateTemporaryBeside(const CString& path, CString& name) {
     name.Format(pattern, static_cast<const char*>(folder), digits, (first + i) % names);
     // The handle that claims the name is the one the bytes go through: no
     // moment where the name is free again for another program to take.
-    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(name, GENERIC_WRITE | READ_CONTROL | WRITE_DAC, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) return file;
     // A name in use (by a file, or by a folder, which answers "access denied")
     // means try the next; any other refusal holds for every name in this folder.
@@ -71,6 +73,7 @@ bool ReplaceFileSafely(const CString& path, const unsigned char* bytes, unsigned
   if (!file.IsOpen()) return false;
   try {
     file.Write(bytes, length);
+    if (replacing) old.HandOver(file.m_hFile);
     // The bytes reach the disk before the new name does: a power loss after
     // the move must not leave an empty or partial file under the old name.
     file.Flush();
@@ -80,7 +83,6 @@ bool ReplaceFileSafely(const CString& path, const unsigned char* bytes, unsigned
     _unlink(temporary);
     throw;
   }
-  if (replacing) old.HandOver(temporary);
   // Refused when the target is held open without sharing (among others); the
   // move itself reaches the disk before it reports success.
   if (MoveFileExA(temporary, destination, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
