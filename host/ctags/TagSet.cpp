@@ -1,5 +1,6 @@
 #include "host/ctags/TagSet.h"
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <string_view>
 #include <thread>
@@ -126,9 +127,11 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
   std::thread helper;
   if (half < lines.size())
     helper = std::thread(ParseRange, std::cref(lines), half, lines.size(), std::ref(parsed), nullptr);
-  // Both halves go at about the same pace.
+  // Both halves go at about the same pace. The product is taken in 64 bits:
+  // in a 32-bit size_t it overflows from about 92,700 lines on.
   ParseRange(lines, 0, half, parsed, [&](size_t done) {
-    if (m_progress) m_progress(done * lines.size() / std::max<size_t>(half, 1), steps);
+    if (m_progress)
+      m_progress(static_cast<size_t>(uint64_t{done} * lines.size() / std::max<size_t>(half, 1)), steps);
   });
   if (helper.joinable()) helper.join();
   for (size_t index = 0; index < lines.size(); ++index) {

@@ -3,6 +3,7 @@
 // order, that the same lines give a few at a time.
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 #include "ProgramRunner.h"
 #include "host/ctags/TagSet.h"
@@ -73,6 +74,28 @@ TEST(TagSetLoad, ALargeFileGivesTheTagsThatSmallPiecesGive) {
   EXPECT_EQ(whole.tags()[0]->file, whole.tags()[150]->file);
   EXPECT_NE(whole.tags()[0]->file, whole.tags()[3]->file);
   EXPECT_EQ(std::string(whole.tags()[7]->fileName), folder + "src\\part6.cpp");
+}
+
+// The progress of a load as the console line shows it: beyond 92,700 lines
+// (glibc's tags have 126,602) a product of two line counts no longer fits in
+// 32 bits, and the figure must still only grow.
+TEST(TagSetLoad, TheProgressOfALargeLoadOnlyGrowsAndStaysWithinItsTotal) {
+  const size_t count = 130000;
+  std::vector<std::string> lines(count, "!_TAG_PROGRAM_NAME\tUniversal Ctags\t//");
+  std::vector<std::pair<size_t, size_t>> steps;
+  TagSet tags;
+  tags.SetProgress([&](size_t done, size_t total) { steps.emplace_back(done, total); });
+  tags.AddLines(lines, "C:\\");
+  ASSERT_GT(steps.size(), 20u);
+  size_t before = 0;
+  for (const auto& step : steps) {
+    ASSERT_EQ(step.second, 2 * count);
+    ASSERT_GE(step.first, before) << "after " << before;
+    ASSERT_LE(step.first, step.second);
+    before = step.first;
+  }
+  // The parsing half reaches the middle; making tags reaches the end.
+  EXPECT_GT(before, count + count / 2);
 }
 
 }  // namespace
