@@ -1,5 +1,6 @@
 #include "host/app/ChosenTag.h"
 #include "host/ctags/JumpLine.h"
+#include "host/ide/AnsiText.h"
 
 void PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
   const CtagsEntry* entry = tags.EntryOf(tag);

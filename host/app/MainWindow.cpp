@@ -1,6 +1,7 @@
 #include "host/app/MainWindow.h"
 #include <algorithm>
 #include "host/app/ChosenTag.h"
+#include "host/ide/AnsiText.h"
 
 namespace {
 
@@ -174,10 +175,7 @@ void MainWindow::OnFileChosen(FileEntry* file) {
   ModuleTable* table = m_session.table();
   if (FilePickerDialog* dialog = filePicker()) table->addFileHistory(dialog->FilterText(FilePickerDialog::kComboId));
   std::string path = m_session.PathOf(file);
-  int size = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
-  if (size > 1) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], size);
-  bool opened = !path.empty() && m_session.ide().Documents().Open(wide) != nullptr;
+  bool opened = !path.empty() && m_session.ide().Documents().Open(AnsiToWide(path)) != nullptr;
   m_editor.Sync();
   if (onFileOpened) onFileOpened(path, opened);
 }

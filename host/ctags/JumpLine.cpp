@@ -1,19 +1,11 @@
 #include "host/ctags/JumpLine.h"
-#include <windows.h>
 #include <cwchar>
+#include "host/ide/AnsiText.h"
 #include "host/ide/TextSearch.h"
 
 std::string ModuleSearchText(const std::string& searchString) {
   size_t end = searchString.find_last_not_of('$');
   return end == std::string::npos || end == 0 ? std::string() : searchString.substr(1, end);
-}
-
-std::wstring AnsiToWide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(size > 0 ? size : 0, L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
-  return wide;
 }
 
 TagPattern::TagPattern(const CtagsEntry& entry)

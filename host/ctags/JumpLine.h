@@ -14,9 +14,6 @@
 // character and without its trailing run of '$'.
 std::string ModuleSearchText(const std::string& searchString);
 
-// 8-bit text as the module and the IDE widen it (the ANSI code page).
-std::wstring AnsiToWide(const std::string& text);
-
 // A tag's pattern as ctags means it: its text without the anchors, matched at
 // the start of a line for '^', at the end for '$' (so a whole line for both,
 // a line start for a pattern cut short). Ctags ends a line at a carriage

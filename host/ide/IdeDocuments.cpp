@@ -1,6 +1,7 @@
 #include "host/ide/IdeDocuments.h"
 
 #include <oleauto.h>
+#include "host/ide/AnsiText.h"
 #include "host/ide/IdeIdentifiers.h"
 #include "host/ide/ReferenceIde.h"
 
@@ -77,13 +78,7 @@ bool ReadTextFileLines(const std::wstring& fileName, std::vector<std::wstring>& 
     size_t end = bytes.find('\n', start);
     std::string line = bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::wstring wide;
-    if (!line.empty()) {
-      int size = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
-      wide.resize(size);
-      MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), &wide[0], size);
-    }
-    lines.push_back(wide);
+    lines.push_back(AnsiToWide(line));
     if (end == std::string::npos) break;
     start = end + 1;
   }

@@ -11,8 +11,8 @@
 #include "fw/Wnd.h"
 #include "host/app/ChosenTag.h"
 #include "host/app/MessageBoxWatcher.h"
-#include "host/ctags/JumpLine.h"
 #include "host/ctags/TagSet.h"
+#include "host/ide/AnsiText.h"
 #include "host/module/ModuleLoader.h"
 #include "host/workspace/Workspace.h"
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "host/ctags/CtagsLine.h"
 #include "host/ctags/JumpLine.h"
+#include "host/ide/AnsiText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "host/app/jumpcheck/JumpRunner.h"
 #include "host/app/ChosenTag.h"
-#include "host/ctags/JumpLine.h"
+#include "host/ide/AnsiText.h"
 
 JumpRunner::JumpRunner() {
   // The IDE's main window, active, so that the module finds its frame.
