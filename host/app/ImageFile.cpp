@@ -1,6 +1,7 @@
 #include "host/app/ImageFile.h"
 #include <wincodec.h>
 #include <cstring>
+#include "host/ide/AnsiText.h"
 
 namespace {
 
@@ -53,15 +54,10 @@ class ComScope {
   HRESULT m_result;
 };
 
-std::wstring Wide(const std::string& text) {
-  int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(size > 0 ? size : 1, L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], size);
-  wide.resize(wide.size() - 1);
-  return wide;
-}
-
-bool Encode(const std::wstring& path, const GUID& container, int width, int height, UINT stride, const BYTE* pixels) {
+// Encodes the pixels into the file at path. `opened` tells whether the file
+// was opened for writing (created, or an older one emptied) before a failure.
+bool Encode(const std::wstring& path, const GUID& container, int width, int height, UINT stride, const BYTE* pixels,
+            bool& opened) {
   ComRef<IWICImagingFactory> factory;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                               reinterpret_cast<void**>(factory.Out()))))
@@ -70,8 +66,10 @@ bool Encode(const std::wstring& path, const GUID& container, int width, int heig
   ComRef<IWICBitmapEncoder> encoder;
   ComRef<IWICBitmapFrameEncode> frame;
   ComRef<IPropertyBag2> options;
-  if (FAILED(factory->CreateStream(stream.Out())) || FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) ||
-      FAILED(factory->CreateEncoder(container, nullptr, encoder.Out())) ||
+  if (FAILED(factory->CreateStream(stream.Out())) || FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)))
+    return false;
+  opened = true;
+  if (FAILED(factory->CreateEncoder(container, nullptr, encoder.Out())) ||
       FAILED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) ||
       FAILED(encoder->CreateNewFrame(frame.Out(), options.Out())) || FAILED(frame->Initialize(options.get())) ||
       FAILED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))))
@@ -91,13 +89,15 @@ bool IsImageFileName(const std::string& path) { return ContainerFor(path) != nul
 bool WriteImageFile(const std::string& path, int width, int height, UINT stride, const BYTE* pixels) {
   const GUID* container = ContainerFor(path);
   if (!container || width <= 0 || height <= 0 || !pixels) return false;
-  std::wstring widePath = Wide(path);
-  bool written;
+  std::wstring widePath = AnsiToWide(path);
+  bool written, opened = false;
   {
     ComScope com;
-    written = Encode(widePath, *container, width, height, stride, pixels);
+    written = Encode(widePath, *container, width, height, stride, pixels, opened);
   }
   // The stream is closed now; a half-written file must not pass for a picture.
-  if (!written) DeleteFileW(widePath.c_str());
+  // A file that was never opened is someone else's (an older screenshot, a
+  // file another program holds): it stays as it is.
+  if (!written && opened) DeleteFileW(widePath.c_str());
   return written;
 }

@@ -96,6 +96,21 @@ TEST(ImageFile, AnUnknownTypeOrAnUnwritablePathLeavesNoFile) {
   EXPECT_FALSE(FileExists(folder + "empty.png"));
 }
 
+TEST(ImageFile, AFileThatCannotBeOpenedForWritingStaysAsItWas) {
+  std::string folder = FreshFolder("zr-image-held");
+  std::string path = folder + "older.png";
+  ASSERT_TRUE(WriteFileBytes(path, "an older screenshot"));
+  // Another program reads the file and lets it be deleted, not written.
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  UINT stride = 0;
+  std::vector<BYTE> pixels = Halves(4, 4, stride);
+  EXPECT_FALSE(WriteImageFile(path, 4, 4, stride, pixels.data()));
+  CloseHandle(held);
+  EXPECT_EQ(ReadFileBytes(path), "an older screenshot");
+}
+
 LRESULT CALLBACK HalvesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
