@@ -23,7 +23,6 @@ class SubstringFilter {
   // The rows whose keys contain the needles (keysPerRow texts, lower-cased
   // already), in row order.
   const std::vector<DWORD>& Apply(const std::vector<std::string>& needles);
-  const std::vector<DWORD>& rows() const { return m_rows; }
   // Rows searched by the last Apply (the rows left by the one before it when it narrowed).
   size_t lastSearched() const { return m_lastSearched; }
 

@@ -13,10 +13,12 @@
 #include <map>
 #include <string>
 #include "fw/WinApp.h"
+#include "host/app/HostOptions.h"
 #include "host/app/jumpcheck/JumpRunner.h"
 #include "host/app/jumpcheck/JumpTally.h"
 #include "host/app/jumpcheck/TreeEdit.h"
 #include "host/ctags/JumpLine.h"
+#include "host/ide/AnsiText.h"
 
 namespace {
 
@@ -55,17 +57,6 @@ bool Parse(int argc, char** argv, Options& options) {
     else return false;
   }
   return !options.tags.empty() && !(options.lines && options.search);
-}
-
-// A Windows path for a path given on the command line (Wine shows / as Z:).
-std::string FullWindowsPath(const std::string& path) {
-  std::string name = path[0] == '/' ? "Z:" + path : path;
-  for (char& ch : name) {
-    if (ch == '/') ch = '\\';
-  }
-  char full[MAX_PATH * 2] = {};
-  DWORD length = GetFullPathNameA(name.c_str(), sizeof full, full, nullptr);
-  return length == 0 || length >= sizeof full ? name : std::string(full, length);
 }
 
 // How many lines of its file, as the file is now, hold each tag's pattern.
@@ -122,7 +113,7 @@ int main(int argc, char** argv) {
   theApp.SetProfilePath(profile.c_str());
 
   TagSet tags;
-  std::string tagsPath = FullWindowsPath(options.tags);
+  std::string tagsPath = FullPath(options.tags);
   if (!tags.Load(tagsPath.c_str())) return Fail("cannot read " + tagsPath);
   std::printf("jump check: %s\n", tagsPath.c_str());
   std::printf("  %u tags the browser shows (%d lines not understood, %d tags of kinds it does not show)\n",
