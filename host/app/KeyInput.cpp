@@ -79,13 +79,14 @@ static void SetThreadKey(UINT vk, bool down) {
   SetKeyboardState(state);
 }
 
-void PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
+bool PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
   if (key.ctrl) SetThreadKey(VK_CONTROL, true);
   if (key.shift) SetThreadKey(VK_SHIFT, true);
+  bool delivered = true;
   if (key.ctrl && systemCtrl) {
     // The key goes through only with the system's Ctrl held (pressed again
     // when Wine let it go before the key was taken).
-    PostKeyDownWithCtrl(target, key.vk, KeyParam(key.vk, false), Pump);
+    delivered = PostKeyDownWithCtrl(target, key.vk, KeyParam(key.vk, false), Pump);
   } else {
     PostMessageA(target, WM_KEYDOWN, key.vk, KeyParam(key.vk, false));
     PumpPending();
@@ -100,6 +101,7 @@ void PostKey(HWND target, const KeyStroke& key, bool systemCtrl) {
     if (systemCtrl) ReleaseSystemCtrl(Pump);
     SetThreadKey(VK_CONTROL, false);
   }
+  return delivered;
 }
 
 void TypeText(HWND target, const std::string& text) {

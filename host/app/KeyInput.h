@@ -25,7 +25,9 @@ bool PumpPending();
 // Posts the key to target, pumping after each message. Ctrl goes into the
 // thread's key state (enough for accelerators) and, with systemCtrl, also
 // through the system's input, where every program on the display sees it.
-void PostKey(HWND target, const KeyStroke& key, bool systemCtrl = true);
+// False when the key did not go through with the system's Ctrl held (the
+// window then never got it as a Ctrl key); true otherwise.
+bool PostKey(HWND target, const KeyStroke& key, bool systemCtrl = true);
 // Types each character of text into target: its key (with Shift when the
 // character needs it), or the character alone when no key types it.
 void TypeText(HWND target, const std::string& text);

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include "host/app/DialogGeometry.h"
@@ -51,6 +52,21 @@ std::string Trim(const std::string& text) {
   if (first == std::string::npos) return std::string();
   size_t last = text.find_last_not_of(" \t\r\n");
   return text.substr(first, last - first + 1);
+}
+
+// The counts of the last status line in output ("status line \"N of M tags\"");
+// false when there is none.
+bool LastStatusCounts(const std::string& output, long& shown, long& all) {
+  const std::string lead = "status line \"";
+  size_t at = output.rfind(lead);
+  if (at == std::string::npos) return false;
+  const char* text = output.c_str() + at + lead.size();
+  char* end = nullptr;
+  shown = std::strtol(text, &end, 10);
+  if (end == text || std::strncmp(end, " of ", 4) != 0) return false;
+  text = end + 4;
+  all = std::strtol(text, &end, 10);
+  return end != text && (std::strncmp(end, " tags\"", 6) == 0 || std::strncmp(end, " files\"", 7) == 0);
 }
 
 }  // namespace
@@ -252,7 +268,7 @@ void ScriptRunner::Key(const std::string& filter, const std::string& keyName) {
   if (!edit) return Fail("no open filter to type into");
   m_filter = id;
   ::SetFocus(edit);
-  PostKey(edit, key);
+  if (!PostKey(edit, key)) Fail("the key " + keyName + " did not go through with Ctrl held");
   if (FilterEdit(id)) Rows();
 }
 
@@ -501,6 +517,13 @@ void ScriptRunner::Screenshot(const std::string& what, const std::string& file) 
 }
 
 void ScriptRunner::Expect(const std::string& text) {
+  if (text == "narrowed") {
+    long shown = 0, all = 0;
+    if (!LastStatusCounts(m_lastOutput, shown, all)) return Fail("expected a status line \"N of M\" in the output above");
+    if (shown <= 0 || shown >= all)
+      return Fail("expected the filters to narrow the list: " + std::to_string(shown) + " of " + std::to_string(all));
+    return Say("ok (" + std::to_string(shown) + " of " + std::to_string(all) + ")");
+  }
   if (m_lastOutput.find(text) != std::string::npos) {
     Say("ok");
   } else {

@@ -16,7 +16,10 @@
 //   expect TEXT                      echo TEXT               # comment
 // FILTER is tag (1052), parent (1051), file (1021) or the item number; KEY
 // names as in KeyInput.h. expect checks the output of the last command
-// before it that was not an expect.
+// before it that was not an expect; "expect narrowed" checks that its last
+// status line reads "N of M tags" (or files) with 0 < N < M, whatever the
+// counts are (a tour over sources that change). A key with Ctrl that did not
+// go through with Ctrl held fails its command.
 #include <string>
 #include <vector>
 #include "host/app/MainWindow.h"

@@ -3,6 +3,8 @@
 // make the exit code, and the transcript is checked here as well.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <thread>
+#include "CtrlBlock.h"
 #include "ProgramRunner.h"
 
 namespace {
@@ -75,7 +77,8 @@ TEST(HostCommandLine, BadOptionsAndAMissingScriptStopBeforeAnyWindow) {
 
 TEST(HostCommandLine, AScriptWithAnUnknownCommandOrAFailedExpectationFails) {
   std::string folder = FreshFolder("zr-bad-script");
-  ASSERT_TRUE(WriteFileBytes(folder + "s.txt", "echo hello\nexpect goodbye\nfrobnicate\n"));
+  ASSERT_TRUE(WriteFileBytes(folder + "s.txt", "echo hello\nexpect goodbye\nfrobnicate\nopen tags\nexpect narrowed\n"
+                                               "echo 5 of 4 tags\nexpect narrowed\n"));
   ASSERT_TRUE(CopyFileA((BinFolder() + "app-fixtures\\tags").c_str(), (folder + "tags").c_str(), FALSE));
   ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder.substr(0, folder.size() - 1) +
                                                           "\" --profile \"" + folder + "p.ini\" --script \"" +
@@ -83,7 +86,37 @@ TEST(HostCommandLine, AScriptWithAnUnknownCommandOrAFailedExpectationFails) {
   EXPECT_EQ(run.exitCode, 1) << run.output;
   EXPECT_NE(run.output.find("FAILED: expected \"goodbye\""), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("FAILED: unknown command: frobnicate"), std::string::npos) << run.output;
+  // Every tag in view is no narrowing; a line without the status line's form counts nothing.
+  EXPECT_NE(run.output.find("FAILED: expected the filters to narrow the list: 22 of 22"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("FAILED: expected a status line \"N of M\""), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("script: FAILED"), std::string::npos) << run.output;
+}
+
+TEST(HostCommandLine, AKeyThatNeverGetsCtrlHeldFailsTheScript) {
+  std::string folder = FreshFolder("zr-no-ctrl");
+  ASSERT_TRUE(WriteFileBytes(folder + "s.txt", "open tags\nkey Ctrl+End\nkey Down\n"));
+  ASSERT_TRUE(CopyFileA((BinFolder() + "app-fixtures\\tags").c_str(), (folder + "tags").c_str(), FALSE));
+  // This thread handles its messages (the block's hook) until the host is done.
+  CtrlBlock block;
+  ASSERT_TRUE(block.active());
+  ProgramResult run;
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread host([&]() {
+    run = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder.substr(0, folder.size() - 1) + "\" --profile \"" +
+                                              folder + "p.ini\" --script \"" + folder + "s.txt\"");
+    SetEvent(done);
+  });
+  while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  host.join();
+  CloseHandle(done);
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_NE(run.output.find("FAILED: the key Ctrl+End did not go through with Ctrl held"), std::string::npos)
+      << run.output;
+  // Keys without Ctrl still go through.
+  EXPECT_NE(run.output.find("row 0 selected"), std::string::npos) << run.output;
 }
 
 }  // namespace
