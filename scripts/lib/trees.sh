@@ -8,6 +8,9 @@
 ZR_TREES="$ZR_BUILD/trees"
 
 # Prints the glibc tree's folder, fetching it first when it is not there yet.
+# The tarball is unpacked into a folder of its own and moved into place only
+# when tar succeeded: an unpack that was interrupted or failed leaves no tree
+# that a later run would take for a whole one.
 zr_glibc_tree() {
   local unpacked="$ZR_TREES/glibc"
   local tree
@@ -16,12 +19,17 @@ zr_glibc_tree() {
     echo "== fetching glibc's sources as data (apt-get download glibc-source)" >&2
     local work="$ZR_TREES/download"
     rm -rf "$work" "$unpacked"
-    mkdir -p "$work" "$unpacked"
+    mkdir -p "$work/unpack"
     (cd "$work" && apt-get download -qq glibc-source >/dev/null 2>&1) || {
       apt-get update -qq >/dev/null && (cd "$work" && apt-get download -qq glibc-source >/dev/null)
-    }
-    dpkg-deb -x "$work"/glibc-source_*.deb "$work/deb"
-    tar -xf "$work"/deb/usr/src/glibc/glibc-*.tar.* -C "$unpacked"
+    } || { echo "scripts: cannot download glibc-source" >&2; return 1; }
+    if ! dpkg-deb -x "$work"/glibc-source_*.deb "$work/deb" ||
+       ! tar -xf "$work"/deb/usr/src/glibc/glibc-*.tar.* -C "$work/unpack"; then
+      echo "scripts: cannot unpack glibc-source" >&2
+      rm -rf "$work"
+      return 1
+    fi
+    mv "$work/unpack" "$unpacked"
     rm -rf "$work"
     tree="$(find "$unpacked" -mindepth 1 -maxdepth 1 -type d -name 'glibc-*' | head -n1)"
   fi
