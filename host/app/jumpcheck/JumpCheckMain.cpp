@@ -5,6 +5,9 @@
 //   zorvoreg-jumpcheck --tags FILE [--edit] [--lines | --search] [--show N]
 // --edit first edits the tagged files (TreeEdit.h) and expects each tag on
 // its moved line, or the module's message where its definition was removed.
+// A removed definition whose text another line keeps gets no message: the
+// module's search stops on that line. Those are counted apart, with where
+// the caret went.
 // --lines jumps by the tags file's lines (zorvoreg-host --lines); --search
 // always lets the module search (the host before it chose jump lines).
 #include <windows.h>
@@ -95,6 +98,19 @@ std::string DescribeMiss(const CtagsEntry& entry, const TagEntry* tag, const Jum
   return what + " (reported line " + std::to_string(outcome.reported) + ")";
 }
 
+// Where the caret went for a tag whose definition is gone while another line
+// of its file still holds its searched text.
+std::string Landing(const JumpOutcome& outcome, const CtagsEntry& entry, const TagEntry* tag) {
+  if (!outcome.boxes.empty()) return "a message box";
+  if (!outcome.shown) return "nothing shown";
+  std::vector<std::wstring> lines;
+  std::wstring searched = AnsiToWide(ModuleSearchText(entry.searchString));
+  bool onText = ReadTextFileLines(AnsiToWide(static_cast<const char*>(tag->fileName)), lines) && outcome.caret >= 1 &&
+                outcome.caret <= static_cast<int>(lines.size()) &&
+                lines[outcome.caret - 1].find(searched) != std::wstring::npos;
+  return onText ? "on a line holding its text" : "on another line";
+}
+
 double Seconds(const LARGE_INTEGER& from) {
   LARGE_INTEGER now, frequency;
   QueryPerformanceCounter(&now);
@@ -123,7 +139,8 @@ int main(int argc, char** argv) {
   if (options.edit && !EditTree(tags, edits, error)) return Fail(error);
   if (options.edit) {
     std::printf("  edited %d files after tagging: %d lines inserted at the top, %d above the middle tag, "
-                "%d definitions removed\n", edits.files, kTopInsertedLines, kMiddleInsertedLines, edits.removedLines);
+                "%d definitions removed whose text is nowhere else, %d whose text another line keeps\n",
+                edits.files, kTopInsertedLines, kMiddleInsertedLines, edits.removedLines, edits.textLeftLines);
   }
   tags.SetJumpByLine(options.lines);
   std::printf("  jump lines: %s\n", options.lines    ? "the tags file's (--lines)"
@@ -151,10 +168,15 @@ int main(int argc, char** argv) {
       JumpOutcome outcome = runner.Jump(tags, tag, options.search);
       byLine += outcome.reported != -1;
       bool exact = Exact(outcome, expected, entry.name);
+      tally.Add("all tags", entry.kind, exact, exact ? "" : DescribeMiss(entry, tag, outcome, expected));
+      if (options.edit && edits.edit[i] == TagEdit::TextLeft) {
+        tally.Add("definition removed, text left elsewhere", exact ? "" : Landing(outcome, entry, tag), exact, "",
+                  "where the caret went");
+        continue;
+      }
       std::string group = expected == 0     ? "definition removed (message)"
                           : copies[i] <= 1  ? "pattern on one line"
                                             : "pattern on several lines";
-      tally.Add("all tags", entry.kind, exact, exact ? "" : DescribeMiss(entry, tag, outcome, expected));
       tally.Add(group, entry.kind, exact, "");
     }
     double seconds = Seconds(start);

@@ -10,9 +10,12 @@ class JumpTally {
  public:
   explicit JumpTally(size_t examples) : m_examples(examples) {}
 
-  // One jump of a tag of the group; `miss` says what happened when it missed
-  // (empty: the miss is counted but not told).
-  void Add(const std::string& group, const std::string& kind, bool exact, const std::string& miss);
+  // One jump of a tag of the group; a miss is counted under `missClass`
+  // (what the group's misses are told apart by, `missesBy`, fixed by the
+  // group's first jump) and `miss` says what happened (empty: the miss is
+  // counted but not told).
+  void Add(const std::string& group, const std::string& missClass, bool exact, const std::string& miss,
+           const std::string& missesBy = "kind");
   // "  group: exact E of N (P %), misses by kind: ..." for every group, in the order first seen.
   void Print() const;
 
@@ -21,7 +24,8 @@ class JumpTally {
     std::string name;
     long total = 0;
     long exact = 0;
-    std::map<std::string, long> missesByKind;
+    std::string missesBy;
+    std::map<std::string, long> misses;
   };
   std::vector<Group> m_groups;
   std::vector<std::string> m_misses;

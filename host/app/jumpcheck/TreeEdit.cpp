@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <set>
 #include "host/ctags/JumpLine.h"
 #include "host/ctags/TagKind.h"
 
@@ -35,28 +34,51 @@ std::string Text(const std::string& line) {
   return line.substr(0, end);
 }
 
-// A line can go when every tag on it is a definition whose searched text is
-// in no other line of the file (nor in the inserted lines): the module's
-// search then fails for each of them.
-bool CanRemove(const SourceFile& file, int line, const std::vector<size_t>& tagsOnLine, const TagSet& tags,
-               const std::string& inserted) {
+// What removing a line would do to the module's search for the tags on it.
+// A candidate line has tags that all have a pattern (none found in the
+// inserted lines), one of them a function definition. Removing it takes
+// their text away when no other line holds any tag's searched text, and
+// leaves it when another line holds every one of them (the search then
+// stops there). `spared` is a line removed as well: it holds nothing.
+enum class Removal { No, TextGone, TextLeft };
+
+Removal WhatRemovalDoes(const SourceFile& file, int line, const std::vector<size_t>& tagsOnLine, const TagSet& tags,
+                        const std::string& inserted, int spared) {
   bool definition = false;
+  size_t left = 0;
   for (size_t index : tagsOnLine) {
     const CtagsEntry& entry = tags.entries()[index];
     std::string searched = ModuleSearchText(entry.searchString);
-    if (searched.empty() || inserted.find(searched) != std::string::npos) return false;
+    if (searched.empty() || inserted.find(searched) != std::string::npos) return Removal::No;
     for (size_t other = 0; other < file.lines.size(); ++other) {
-      if (static_cast<int>(other) + 1 != line && Text(file.lines[other]).find(searched) != std::string::npos) return false;
+      int otherLine = static_cast<int>(other) + 1;
+      if (otherLine != line && otherLine != spared && Text(file.lines[other]).find(searched) != std::string::npos) {
+        ++left;
+        break;
+      }
     }
     definition = definition || entry.typeCode == TagFunction;
   }
-  return definition;
+  if (!definition) return Removal::No;
+  return left == 0 ? Removal::TextGone : left == tagsOnLine.size() ? Removal::TextLeft : Removal::No;
+}
+
+// The first tagged line of the file whose removal does `wanted`; 0 when none does.
+int FirstRemovable(const SourceFile& file, const std::map<int, std::vector<size_t>>& byLine, const TagSet& tags,
+                   const std::string& inserted, Removal wanted, int spared) {
+  for (const auto& line : byLine) {
+    if (line.first != spared && line.first <= static_cast<int>(file.lines.size()) &&
+        WhatRemovalDoes(file, line.first, line.second, tags, inserted, spared) == wanted)
+      return line.first;
+  }
+  return 0;
 }
 
 }  // namespace
 
 bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
   const std::string inserted = "// a line inserted after the tags were written";
+  edits.edit.assign(tags.tags().size(), TagEdit::NoLine);
   edits.newLine.assign(tags.tags().size(), -1);
   // The tags of each file, by full path.
   std::map<std::string, std::vector<size_t>> byFile;
@@ -77,15 +99,12 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
     auto middle = byLine.begin();
     std::advance(middle, byLine.size() / 2);
     int middleLine = middle->first;
-    int removed = 0;
+    // In every few files a definition whose text then is nowhere else, and
+    // one whose text another line keeps.
+    int removed = 0, textLeft = 0;
     if (fileNumber++ % kRemoveEvery == 0) {
-      for (const auto& line : byLine) {
-        if (line.first <= static_cast<int>(file.lines.size()) &&
-            CanRemove(file, line.first, line.second, tags, inserted)) {
-          removed = line.first;
-          break;
-        }
-      }
+      removed = FirstRemovable(file, byLine, tags, inserted, Removal::TextGone, 0);
+      textLeft = FirstRemovable(file, byLine, tags, inserted, Removal::TextLeft, removed);
     }
 
     std::string out;
@@ -95,7 +114,7 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
       if (line == middleLine) {
         for (int k = 0; k < kMiddleInsertedLines; ++k) out += inserted + file.lineEnd;
       }
-      if (line != removed) out += file.lines[i];
+      if (line != removed && line != textLeft) out += file.lines[i];
     }
     std::ofstream write(path, std::ios::binary | std::ios::trunc);
     if (!write || !(write << out) || !(write.flush())) {
@@ -104,12 +123,18 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
     }
     for (size_t index : pair.second) {
       int line = tags.entries()[index].line;
-      edits.newLine[index] = line == removed ? 0
-                                             : line + kTopInsertedLines + (line >= middleLine ? kMiddleInsertedLines : 0) -
-                                                   (removed && line > removed ? 1 : 0);
+      if (line == removed || line == textLeft) {
+        edits.edit[index] = line == removed ? TagEdit::Removed : TagEdit::TextLeft;
+        edits.newLine[index] = 0;
+        continue;
+      }
+      edits.edit[index] = TagEdit::Moved;
+      edits.newLine[index] = line + kTopInsertedLines + (line >= middleLine ? kMiddleInsertedLines : 0) -
+                             (removed && line > removed ? 1 : 0) - (textLeft && line > textLeft ? 1 : 0);
     }
     ++edits.files;
     if (removed) ++edits.removedLines;
+    if (textLeft) ++edits.textLeftLines;
   }
   return true;
 }
