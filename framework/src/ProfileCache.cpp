@@ -5,31 +5,6 @@
 namespace fw {
 namespace {
 
-bool SameTime(const FILETIME& a, const FILETIME& b) {
-  return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
-bool operator==(const ProfileCache::Stamp& a, const ProfileCache::Stamp& b) {
-  if (a.exists != b.exists) return false;
-  return !a.exists || (a.size == b.size && SameTime(a.written, b.written) && SameTime(a.created, b.created));
-}
-
-// The file's stamp as the system tells it by name, without opening the file.
-// A missing file has a stamp too; false only when the system cannot tell.
-bool ReadStamp(const std::string& path, ProfileCache::Stamp& stamp) {
-  stamp = ProfileCache::Stamp();
-  WIN32_FILE_ATTRIBUTE_DATA info;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) {
-    DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-  }
-  stamp.exists = true;
-  stamp.created = info.ftCreationTime;
-  stamp.written = info.ftLastWriteTime;
-  stamp.size = (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  return true;
-}
-
 class Locked {
  public:
   explicit Locked(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
@@ -41,24 +16,32 @@ class Locked {
   SRWLOCK& m_lock;
 };
 
+// Applies one write to the content; false when it changes nothing.
+bool Change(ProfileFile& file, const char* section, const char* key, const char* value) {
+  if (key == nullptr) return file.RemoveSection(section);
+  if (value == nullptr) return file.RemoveKey(section, key);
+  return file.Set(section, key, value);
+}
+
 }  // namespace
 
 ProfileCache::ProfileCache(const std::string& path) : m_path(path), m_stamp(), m_valid(false) {
   InitializeSRWLock(&m_lock);
 }
 
+bool ProfileCache::Read() {
+  m_valid = m_file.Load(m_path, m_stamp);
+  return m_valid;
+}
+
 bool ProfileCache::Refresh() {
-  Stamp now;
-  if (!ReadStamp(m_path, now)) {
+  ProfileStamp now;
+  if (!StampOfPath(m_path, now)) {
     m_valid = false;
     return false;
   }
   if (m_valid && now == m_stamp) return true;
-  // The stamp is taken before the file is read: a file replaced in between
-  // shows a newer stamp next time and is read again then.
-  m_valid = m_file.Load(m_path);
-  m_stamp = now;
-  return m_valid;
+  return Read();
 }
 
 bool ProfileCache::Get(const std::string& section, const std::string& key, CString& value) {
@@ -73,21 +56,28 @@ bool ProfileCache::Get(const std::string& section, const std::string& key, CStri
 bool ProfileCache::Write(const char* section, const char* key, const char* value) {
   ProfileLock shared(m_path);
   Locked lock(m_lock);
-  if (!Refresh()) return false;   // never replace what could not be read
-  bool changed;
-  if (key == nullptr)
-    changed = m_file.RemoveSection(section);
-  else if (value == nullptr)
-    changed = m_file.RemoveKey(section, key);
-  else
-    changed = m_file.Set(section, key, value);
-  if (!changed) return true;
-  if (!m_file.Save(m_path)) {
+  ProfileStamp now;
+  if (!StampOfPath(m_path, now)) {
+    m_valid = false;
+    return false;
+  }
+  if (m_valid && now == m_stamp) {
+    // A write that changes nothing writes no file.
+    if (!Change(m_file, section, key, value)) return true;
+    // One that does replaces the whole file, so it starts from what the file
+    // holds now, read under the shared lock, and not from memory: a stamp
+    // cannot tell every change (the system reuses a replaced file's index at
+    // once, so two replaces within one clock tick can bring the stamp back;
+    // a rewrite in place keeps the identity), and a replace built on a stale
+    // copy would drop what the other writer wrote.
+  }
+  if (!Read()) return false;   // never replace what could not be read
+  if (!Change(m_file, section, key, value)) return true;
+  if (!m_file.Save(m_path, m_stamp)) {
     m_valid = false;   // the memory holds a change the file does not: read it again
     return false;
   }
-  // No other writer can run before the shared lock is let go: this is our file's stamp.
-  m_valid = ReadStamp(m_path, m_stamp);
+  m_valid = true;
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The profile store's file as this process last read or wrote it, kept in
-// memory with the stamp (times and size) the file had then. Reads are
-// answered from memory while the file on disk keeps that stamp; a changed
+// memory with the stamp (identity, times and size) the file had then. Reads
+// are answered from memory while the file on disk keeps that stamp; a changed
 // stamp (another process wrote, or the file was replaced) means one read and
 // parse of the file. Writes go to disk first, under the lock that all
 // processes share, and the memory follows.
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ProfileFile.h"
+#include "ProfileStamp.h"
 #include "fw/String.h"
 
 namespace fw {
@@ -26,23 +27,17 @@ class ProfileCache {
   // then stays as it was.
   bool Write(const char* section, const char* key, const char* value);
 
-  // What the file looked like when it was read or written.
-  struct Stamp {
-    bool exists;
-    FILETIME created;
-    FILETIME written;
-    unsigned long long size;
-  };
-
  private:
   // Makes the memory match the file, reading it again when its stamp has
   // changed. False when the file cannot be read. The caller holds m_lock.
   bool Refresh();
+  // Reads the file afresh. The caller holds m_lock.
+  bool Read();
 
   const std::string m_path;
   SRWLOCK m_lock;
   ProfileFile m_file;
-  Stamp m_stamp;
+  ProfileStamp m_stamp;
   bool m_valid;   // m_file holds the content of the file that had m_stamp
 };
 

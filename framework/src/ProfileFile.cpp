@@ -119,6 +119,24 @@ std::string DecodeName(const char* text, size_t length) {
   return std::string(decoded, static_cast<size_t>(decoded.GetLength()));
 }
 
+// How long a save waits for readers to let go of the file it replaces.
+constexpr DWORD kReplaceWaitMs = 1000;
+
+// Moves temporary over path. While anyone has path open (another process
+// reading it, or taking its stamp) the move fails with access denied or a
+// sharing violation; readers hold the file only for a moment, so the move is
+// tried again, at growing intervals, for up to kReplaceWaitMs.
+bool ReplaceWith(const char* temporary, const char* path) {
+  const DWORD start = GetTickCount();
+  for (DWORD pause = 1;; pause = pause < 32 ? pause * 2 : pause) {
+    if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+    if (GetTickCount() - start >= kReplaceWaitMs) return false;
+    Sleep(pause);
+  }
+}
+
 char FoldCase(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 }  // namespace
@@ -258,8 +276,11 @@ void ProfileFile::Parse(const std::string& text) {
 
 // ---- disk -------------------------------------------------------------------------
 
-bool ProfileFile::Load(const std::string& path) {
-  // Readers allow delete sharing so that a writer can replace the file meanwhile.
+bool ProfileFile::Load(const std::string& path, ProfileStamp& stamp) {
+  // Nobody is kept out, yet while this handle is open no writer can replace
+  // the file: the replace fails (delete sharing lets a file be deleted or
+  // renamed away, not superseded). Writers try again for a while (Save), so
+  // the file is held for the read alone.
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -267,13 +288,16 @@ bool ProfileFile::Load(const std::string& path) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
       Parse(std::string());
+      stamp = ProfileStamp();
       return true;
     }
     return false;
   }
   std::string text;
   LARGE_INTEGER size;
-  bool ok = GetFileSizeEx(file, &size) != 0 && size.QuadPart < 0x40000000;
+  // The stamp of the very file read, taken first: a writer that changes it
+  // in place meanwhile leaves a newer stamp, which is read again next time.
+  bool ok = StampOfFile(file, stamp) && GetFileSizeEx(file, &size) != 0 && size.QuadPart < 0x40000000;
   if (ok) {
     text.resize(static_cast<size_t>(size.QuadPart));
     size_t done = 0;
@@ -290,7 +314,7 @@ bool ProfileFile::Load(const std::string& path) {
   return ok;
 }
 
-bool ProfileFile::Save(const std::string& path) const {
+bool ProfileFile::Save(const std::string& path, ProfileStamp& stamp) const {
   char fullPath[MAX_PATH];
   char* namePart = nullptr;
   DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, fullPath, &namePart);
@@ -314,8 +338,15 @@ bool ProfileFile::Save(const std::string& path) const {
     if (ok) ok = FlushFileBuffers(file) != 0;
     CloseHandle(file);
   }
-  if (ok) ok = MoveFileExA(temporary, fullPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  if (!ok) DeleteFileA(temporary);
+  // Stamped once closed (some file systems set the write time as the last
+  // writer lets go) and before the move; the temporary file's name is ours alone.
+  if (ok) ok = StampOfPath(temporary, stamp) && stamp.exists;
+  if (ok) ok = ReplaceWith(temporary, fullPath);
+  if (!ok) {
+    const DWORD error = GetLastError();
+    DeleteFileA(temporary);
+    SetLastError(error);
+  }
   return ok;
 }
 

@@ -6,18 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "ProfileStamp.h"
 #include "fw/String.h"
 
 namespace fw {
 
 class ProfileFile {
  public:
-  // Reads path. A missing file reads as empty (true); false when the file
+  // Reads path; stamp is the read file's (taken from the handle it was read
+  // through). A missing file reads as empty (true); false when the file
   // exists but cannot be read, so that a writer never mistakes it for empty.
-  bool Load(const std::string& path);
+  bool Load(const std::string& path, ProfileStamp& stamp);
   // Replaces path by the current content: a temporary file in the same folder
-  // is written and flushed, then moved over path in one step.
-  bool Save(const std::string& path) const;
+  // is written and flushed, then moved over path in one step. stamp is the
+  // new file's, taken from the temporary file before the move, so that it
+  // belongs to this content whatever another program does to path afterwards.
+  bool Save(const std::string& path, ProfileStamp& stamp) const;
 
   // The value of section/key; null when absent.
   const CString* Find(const std::string& section, const std::string& key) const;

@@ -184,3 +184,96 @@ TEST_F(ProfileStore, ThreadsShareOneStore) {
                 t * 1000 + k);
   }
 }
+
+// Another process saves within the clock tick of our own save (the times are
+// put back to say so) and its file has our file's size: only the file's
+// identity tells the change.
+TEST_F(ProfileStore, AnotherProcessSavingWithinOneClockTickIsSeenAndKept) {
+  const char* const section = "WindowPositions\\ID=0x00000064";
+  ASSERT_TRUE(theApp.WriteProfileString(section, "Sub2", "11"));
+  const Times ours = TimesOf(m_path);
+  const std::string before = ReadAll(m_path);
+  ASSERT_EQ(RunHelper("write", section, "Sub2", "22"), 0);
+  SetTimes(m_path, ours);
+  const Times now = TimesOf(m_path);
+  ASSERT_EQ(CompareFileTime(&now.written, &ours.written), 0);
+  ASSERT_EQ(CompareFileTime(&now.created, &ours.created), 0);
+  ASSERT_EQ(ReadAll(m_path).size(), before.size());
+
+  // Our next write starts from their file.
+  ASSERT_TRUE(theApp.WriteProfileString(section, "Sub3", "1"));
+  EXPECT_EQ(RunHelper("read", section, "Sub2", "22"), 0) << ReadAll(m_path);
+  EXPECT_EQ(RunHelper("read", section, "Sub3", "1"), 0) << ReadAll(m_path);
+
+  // A read sees their next save too.
+  const Times ours2 = TimesOf(m_path);
+  ASSERT_EQ(RunHelper("write", section, "Sub2", "33"), 0);
+  SetTimes(m_path, ours2);
+  EXPECT_EQ(theApp.GetProfileString(section, "Sub2"), "33");
+}
+
+// A program that rewrites the file in place keeps its identity; with the same
+// size and the times put back nothing on disk tells the change. Our next
+// change still keeps theirs: every replace starts from the file as it is.
+TEST_F(ProfileStore, AChangeInPlaceThatLeavesNoTraceSurvivesOurNextChange) {
+  ASSERT_TRUE(theApp.WriteProfileString("Config", "TagEditList", "alpha|"));
+  ASSERT_EQ(theApp.GetProfileString("Config", "TagEditList"), "alpha|");
+  const Times ours = TimesOf(m_path);
+  WriteAll(m_path, Replaced(ReadAll(m_path), "alpha|", "gamma|"));
+  SetTimes(m_path, ours);
+  ASSERT_TRUE(theApp.WriteProfileString("Config", "FilenameEditList", "f|"));
+  EXPECT_EQ(RunHelper("read", "Config", "TagEditList", "gamma|"), 0) << ReadAll(m_path);
+  EXPECT_EQ(RunHelper("read", "Config", "FilenameEditList", "f|"), 0) << ReadAll(m_path);
+  EXPECT_EQ(theApp.GetProfileString("Config", "TagEditList"), "gamma|");
+}
+
+namespace {
+
+// Opens path as a reader does, sharing everything.
+HANDLE OpenAsReader(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The names of the files in folder.
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+}  // namespace
+
+// While anyone has the file open, it cannot be replaced. A write waits a
+// while for a reader to let go; one that holds on fails the write, which then
+// changes nothing.
+TEST_F(ProfileStore, AWriteWaitsForAReaderToLetGoAndFailsWhenItHoldsOn) {
+  ASSERT_TRUE(theApp.WriteProfileString("Config", "TagEditList", "11|"));
+  const std::string written = ReadAll(m_path);
+
+  HANDLE reader = OpenAsReader(m_path);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(theApp.WriteProfileString("Config", "TagEditList", "22|"));
+  EXPECT_EQ(ReadAll(m_path), written);
+  EXPECT_EQ(theApp.GetProfileString("Config", "TagEditList"), "11|");
+  EXPECT_EQ(FilesIn(m_folder.Path()), std::vector<std::string>{"settings.ini"});   // no temporary file left
+  CloseHandle(reader);
+
+  reader = OpenAsReader(m_path);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  std::thread letGo([reader] {
+    Sleep(150);
+    CloseHandle(reader);
+  });
+  SetLastError(0);
+  EXPECT_TRUE(theApp.WriteProfileString("Config", "TagEditList", "33|")) << "error " << GetLastError();
+  letGo.join();
+  EXPECT_EQ(RunHelper("read", "Config", "TagEditList", "33|"), 0) << ReadAll(m_path);
+  EXPECT_EQ(FilesIn(m_folder.Path()), std::vector<std::string>{"settings.ini"});
+}
