@@ -1,6 +1,7 @@
 // The framework DLL's entry point and its last static object. When the DLL
 // is unloaded (FreeLibrary), the string pools give their chunks back to the
-// heap after every other static object of the DLL is gone. At process exit
+// heap, unless a string still uses them, after every other static object of
+// the DLL is gone. At process exit
 // they keep them: the other threads were stopped wherever they were, perhaps
 // inside the heap, and the system takes the memory back anyway.
 #include <windows.h>

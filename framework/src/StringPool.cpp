@@ -5,7 +5,7 @@
 // its freed blocks on a list of its own and reuses them first; a class with
 // none carves a new block from the current chunk, a 64 KiB piece of the heap
 // shared by all classes. Blocks never go back to the heap one by one: chunks
-// go back together when the DLL unloads. Longer buffers are one heap block
+// go back together when the DLL unloads, if no string still uses one. Longer buffers are one heap block
 // each, as every buffer was before the pools: this keeps a growing string's
 // doubling cheap and no pool holds on to large memory.
 //
@@ -18,6 +18,12 @@
 // lock for its free list, and carving takes the chunk lock inside it (never
 // the other way round). Both are spin locks held for a few instructions; the
 // system's locks cost a call each way, which is what the pools save.
+//
+// ExitProcess stops the other threads wherever they are, perhaps holding one
+// of these locks, and then detaches the DLLs, whose static strings are
+// released. A lock that cannot be had then is never waited for: the class's
+// free list or the chunk may be half changed, so they are left alone (see
+// AllocateStringBlock, Carve and FreeStringBlock).
 #include "StringPool.h"
 
 #include <windows.h>
@@ -90,9 +96,12 @@ Pools g_pools;
 LONG g_heapBlocks = 0;
 
 // A new block of the given size from the newest chunk, or from a new chunk
-// when the rest of the newest is too short (that rest stays unused).
+// when the rest of the newest is too short (that rest stays unused). At
+// shutdown with the chunk lock held by a stopped thread, a heap block of the
+// size: it serves, and joins the free list when released, as a carved one.
 void* Carve(unsigned bytes) {
-  SpinLocked lock(g_pools.chunkLock);
+  SpinLockedUnlessShuttingDown lock(g_pools.chunkLock);
+  if (!lock.Held()) return std::malloc(bytes);
   if (static_cast<unsigned>(g_pools.carveEnd - g_pools.carve) < bytes) {
     Chunk* chunk = static_cast<Chunk*>(std::malloc(kChunkBytes));
     if (chunk == nullptr) return nullptr;
@@ -121,19 +130,28 @@ void* AllocateStringBlock(int& capacity) {
   const int classCapacity = static_cast<int>(kClassBytes[index] - kOverhead);
   SizeClass& cls = g_pools.classes[index];
   void* block = nullptr;
-  bool released;
+  bool pooled;
   {
-    SpinLocked lock(cls.lock);
-    released = g_pools.released;
-    if (!released && cls.freeList != nullptr) {
+    SpinLockedUnlessShuttingDown lock(cls.lock);
+    pooled = lock.Held() && !g_pools.released;
+    if (pooled && cls.freeList != nullptr) {
       block = cls.freeList;
       cls.freeList = cls.freeList->next;
-    } else if (!released) {
+    } else if (pooled) {
       block = Carve(kClassBytes[index]);
     }
     if (block != nullptr) ++cls.inUse;
   }
-  if (released) block = AllocateFromHeap(classCapacity);
+  if (!pooled) {
+    if (g_pools.released) {
+      block = AllocateFromHeap(classCapacity);
+    } else {
+      // Shutting down, and a stopped thread holds the class's lock: a heap
+      // block of the class's size, which may later join the class's free
+      // list like any of its blocks. It is not counted in use.
+      block = std::malloc(kClassBytes[index]);
+    }
+  }
   if (block != nullptr) capacity = classCapacity;
   return block;
 }
@@ -146,7 +164,10 @@ void FreeStringBlock(void* block, int capacity) {
     return;
   }
   SizeClass& cls = g_pools.classes[ClassOf(capacity)];
-  SpinLocked lock(cls.lock);
+  SpinLockedUnlessShuttingDown lock(cls.lock);
+  // Shutting down with the lock held by a stopped thread: the block is not
+  // touched, and the system takes its memory back with the process.
+  if (!lock.Held()) return;
   // After the release a short buffer may be a pooled block whose chunk is
   // gone or a heap block made since; neither can be told apart, so both stay.
   if (g_pools.released) return;
@@ -159,17 +180,22 @@ void FreeStringBlock(void* block, int capacity) {
 void ReleaseStringPools() {
   for (SizeClass& cls : g_pools.classes) cls.lock.Lock();
   g_pools.chunkLock.Lock();
-  while (g_pools.chunks != nullptr) {
-    Chunk* next = g_pools.chunks->next;
-    std::free(g_pools.chunks);
-    g_pools.chunks = next;
+  unsigned inUse = 0;
+  for (const SizeClass& cls : g_pools.classes) inUse += cls.inUse;
+  // A string still alive (a program kept its characters past the unload)
+  // lives in a chunk, and freeing the chunks would pull its characters from
+  // under it: then the chunks are kept, and the system takes their memory
+  // back with the process. They are only given back with every block free.
+  if (inUse == 0) {
+    while (g_pools.chunks != nullptr) {
+      Chunk* next = g_pools.chunks->next;
+      std::free(g_pools.chunks);
+      g_pools.chunks = next;
+    }
+    g_pools.chunkCount = 0;
   }
-  g_pools.chunkCount = 0;
   g_pools.carve = g_pools.carveEnd = nullptr;
-  for (SizeClass& cls : g_pools.classes) {
-    cls.freeList = nullptr;
-    cls.inUse = 0;
-  }
+  for (SizeClass& cls : g_pools.classes) cls.freeList = nullptr;
   g_pools.released = true;
   g_pools.chunkLock.Unlock();
   for (SizeClass& cls : g_pools.classes) cls.lock.Unlock();

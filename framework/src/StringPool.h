@@ -13,9 +13,11 @@ void* AllocateStringBlock(int& capacity);
 // Gives back a block of AllocateStringBlock with the capacity it returned.
 void FreeStringBlock(void* block, int capacity);
 
-// Returns every chunk to the heap; the pools serve nothing afterwards (their
-// blocks go to and come from the heap). Run once when the DLL unloads, after
-// every static object of the DLL that could hold a string is gone.
+// Returns every chunk to the heap when no block is in use (else keeps them,
+// for the strings that still live in them); the pools serve nothing
+// afterwards (their blocks go to and come from the heap). Run once when the
+// DLL unloads, after every static object of the DLL that could hold a string
+// is gone.
 void ReleaseStringPools();
 
 }  // namespace fw

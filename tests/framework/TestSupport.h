@@ -60,9 +60,14 @@ inline void WriteAll(const std::string& path, const std::string& text) {
   CloseHandle(file);
 }
 
-// Runs a program of the test's own folder with arguments and waits for it
-// (up to a minute); its exit code, or -1 when it could not be started.
-inline int RunBesideUs(const std::string& program, const std::string& arguments) {
+// What RunBesideUs returns for a program that did not end in time (it is
+// ended then) and for one that could not be started.
+constexpr int kTimedOut = -2;
+constexpr int kNotStarted = -1;
+
+// Runs a program of the test's own folder with arguments and waits for it (up
+// to timeoutMs); its exit code, kTimedOut or kNotStarted.
+inline int RunBesideUs(const std::string& program, const std::string& arguments, DWORD timeoutMs = 60000) {
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string path(exe);
@@ -73,10 +78,15 @@ inline int RunBesideUs(const std::string& program, const std::string& arguments)
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
-    return -1;
-  WaitForSingleObject(process.hProcess, 60000);
+    return kNotStarted;
   DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
+  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 10000);
+    code = static_cast<DWORD>(kTimedOut);
+  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return static_cast<int>(code);
