@@ -3,8 +3,9 @@
 // memory with the stamp (identity, times and size) the file had then. Reads
 // are answered from memory while the file on disk keeps that stamp; a changed
 // stamp (another process wrote, or the file was replaced) means one read and
-// parse of the file. Writes go to disk first, under the lock that all
-// processes share, and the memory follows.
+// parse of the file. A write that changes something reads the file afresh
+// and replaces it, under the lock that all processes share, and the memory
+// follows.
 #include <windows.h>
 #include <string>
 

@@ -5,9 +5,9 @@
 // its freed blocks on a list of its own and reuses them first; a class with
 // none carves a new block from the current chunk, a 64 KiB piece of the heap
 // shared by all classes. Blocks never go back to the heap one by one: chunks
-// go back together when the DLL unloads, if no string still uses one. Longer buffers are one heap block
-// each, as every buffer was before the pools: this keeps a growing string's
-// doubling cheap and no pool holds on to large memory.
+// go back together when the DLL unloads, if no string still uses one. Longer
+// buffers are one heap block each, as every buffer was before the pools: this
+// keeps a growing string's doubling cheap and no pool holds on to large memory.
 //
 // The classes step by 8 bytes up to 64, then by 16, 32 and 64, and a last
 // step to a block of 512 characters: a buffer wastes at most 7 bytes below 64
@@ -130,27 +130,30 @@ void* AllocateStringBlock(int& capacity) {
   const int classCapacity = static_cast<int>(kClassBytes[index] - kOverhead);
   SizeClass& cls = g_pools.classes[index];
   void* block = nullptr;
-  bool pooled;
+  bool held;
+  bool released = false;
   {
     SpinLockedUnlessShuttingDown lock(cls.lock);
-    pooled = lock.Held() && !g_pools.released;
-    if (pooled && cls.freeList != nullptr) {
-      block = cls.freeList;
-      cls.freeList = cls.freeList->next;
-    } else if (pooled) {
-      block = Carve(kClassBytes[index]);
+    held = lock.Held();
+    if (held) released = g_pools.released;
+    if (held && !released) {
+      if (cls.freeList != nullptr) {
+        block = cls.freeList;
+        cls.freeList = cls.freeList->next;
+      } else {
+        block = Carve(kClassBytes[index]);
+      }
+      if (block != nullptr) ++cls.inUse;
     }
-    if (block != nullptr) ++cls.inUse;
   }
-  if (!pooled) {
-    if (g_pools.released) {
-      block = AllocateFromHeap(classCapacity);
-    } else {
-      // Shutting down, and a stopped thread holds the class's lock: a heap
-      // block of the class's size, which may later join the class's free
-      // list like any of its blocks. It is not counted in use.
-      block = std::malloc(kClassBytes[index]);
-    }
+  if (!held) {
+    // Shutting down, and a stopped thread holds the class's lock: a heap
+    // block of the class's size, as safe on the class's free list as any of
+    // its blocks. It is not counted in use: the lock stays held, so its
+    // release leaves it alone too.
+    block = std::malloc(kClassBytes[index]);
+  } else if (released) {
+    block = AllocateFromHeap(classCapacity);
   }
   if (block != nullptr) capacity = classCapacity;
   return block;

@@ -2,8 +2,8 @@
 // SetProfilePath (format in ProfileFile.cpp), answered from the file's content
 // kept in memory (ProfileCache.h): the file is read again only when it changed
 // on disk, so a value written by another process is still seen at once. Every
-// write changes and replaces the whole file under a lock shared by all
-// processes that use the same file.
+// write that changes something reads the file afresh, changes it and replaces
+// the whole file, under a lock shared by all processes that use the same file.
 #include <windows.h>
 #include <cerrno>
 #include <climits>

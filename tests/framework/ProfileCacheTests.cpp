@@ -57,6 +57,12 @@ class ExclusiveHold {
   HANDLE m_file;
 };
 
+// Opens path as a reader does, sharing everything.
+HANDLE OpenAsReader(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 }  // namespace
 
 TEST_F(ProfileStore, ReadsComeFromMemoryWhileTheFileIsUnchanged) {
@@ -227,29 +233,6 @@ TEST_F(ProfileStore, AChangeInPlaceThatLeavesNoTraceSurvivesOurNextChange) {
   EXPECT_EQ(theApp.GetProfileString("Config", "TagEditList"), "gamma|");
 }
 
-namespace {
-
-// Opens path as a reader does, sharing everything.
-HANDLE OpenAsReader(const std::string& path) {
-  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-// The names of the files in folder.
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
-
-}  // namespace
-
 // While anyone has the file open, it cannot be replaced. A write waits a
 // while for a reader to let go; one that holds on fails the write, which then
 // changes nothing.
@@ -262,7 +245,7 @@ TEST_F(ProfileStore, AWriteWaitsForAReaderToLetGoAndFailsWhenItHoldsOn) {
   EXPECT_FALSE(theApp.WriteProfileString("Config", "TagEditList", "22|"));
   EXPECT_EQ(ReadAll(m_path), written);
   EXPECT_EQ(theApp.GetProfileString("Config", "TagEditList"), "11|");
-  EXPECT_EQ(FilesIn(m_folder.Path()), std::vector<std::string>{"settings.ini"});   // no temporary file left
+  EXPECT_EQ(m_folder.FileNames(), std::vector<std::string>{"settings.ini"});   // no temporary file left
   CloseHandle(reader);
 
   reader = OpenAsReader(m_path);
@@ -275,5 +258,5 @@ TEST_F(ProfileStore, AWriteWaitsForAReaderToLetGoAndFailsWhenItHoldsOn) {
   EXPECT_TRUE(theApp.WriteProfileString("Config", "TagEditList", "33|")) << "error " << GetLastError();
   letGo.join();
   EXPECT_EQ(RunHelper("read", "Config", "TagEditList", "33|"), 0) << ReadAll(m_path);
-  EXPECT_EQ(FilesIn(m_folder.Path()), std::vector<std::string>{"settings.ini"});
+  EXPECT_EQ(m_folder.FileNames(), std::vector<std::string>{"settings.ini"});
 }

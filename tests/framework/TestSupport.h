@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include <vector>
 
 #include "fw/WinApp.h"
 
@@ -21,19 +22,26 @@ class TempFolder {
     m_path = name;
   }
   ~TempFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        std::string file = m_path + "\\" + found.cFileName;
-        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(file.c_str());
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
+    for (const std::string& name : FileNames()) {
+      const std::string file = File(name.c_str());
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
     }
     RemoveDirectoryA(m_path.c_str());
   }
   std::string File(const char* name) const { return m_path + "\\" + name; }
+  // The names of the files in the folder (not of folders).
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
   const std::string& Path() const { return m_path; }
 
  private:
