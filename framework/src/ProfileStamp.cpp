@@ -1,31 +1,36 @@
+// The stamp is taken with three small queries of the open file. The file
+// index alone comes from ntdll: the system's one call that returns it with
+// the volume's serial number (GetFileInformationByHandle) costs 0.43 ms under
+// Wine, which asks another process for the serial, against 0.002 ms. The
+// serial adds nothing here: one path keeps its file on one volume, where the
+// index tells files apart.
 #include "ProfileStamp.h"
 
+#include <winternl.h>
+
 namespace fw {
-namespace {
-
-bool SameTime(const FILETIME& a, const FILETIME& b) {
-  return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
-}  // namespace
 
 bool operator==(const ProfileStamp& a, const ProfileStamp& b) {
   if (a.exists != b.exists) return false;
-  return !a.exists || (a.volume == b.volume && a.indexHigh == b.indexHigh && a.indexLow == b.indexLow &&
-                       a.size == b.size && SameTime(a.written, b.written) && SameTime(a.created, b.created));
+  return !a.exists || (a.index == b.index && a.size == b.size && a.written == b.written && a.created == b.created);
 }
 
 bool StampOfFile(HANDLE file, ProfileStamp& stamp) {
   stamp = ProfileStamp();
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(file, &info)) return false;
+  FILE_BASIC_INFO basic;
+  FILE_STANDARD_INFO standard;
+  if (!GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) ||
+      !GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard))
+    return false;
+  // A file system without file indexes leaves the index 0: times and size remain.
+  IO_STATUS_BLOCK status;
+  LARGE_INTEGER index;
+  if (NtQueryInformationFile(file, &status, &index, sizeof index, FileInternalInformation) < 0) index.QuadPart = 0;
   stamp.exists = true;
-  stamp.volume = info.dwVolumeSerialNumber;
-  stamp.indexHigh = info.nFileIndexHigh;
-  stamp.indexLow = info.nFileIndexLow;
-  stamp.created = info.ftCreationTime;
-  stamp.written = info.ftLastWriteTime;
-  stamp.size = (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  stamp.index = static_cast<unsigned long long>(index.QuadPart);
+  stamp.created = basic.CreationTime.QuadPart;
+  stamp.written = basic.LastWriteTime.QuadPart;
+  stamp.size = static_cast<unsigned long long>(standard.EndOfFile.QuadPart);
   return true;
 }
 

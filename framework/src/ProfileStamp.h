@@ -1,9 +1,9 @@
 #pragma once
 // What a profile file looked like when it was read or written: whether it
 // existed, which file it was, its times and its size. Every save replaces the
-// file by a new one, and a new file has a new identity (volume and file index)
-// even when its size and its times, which the system keeps only to a
-// clock tick, match the old one's.
+// file by a new one, and a new file has a new file index (the number its
+// volume knows it by) even when its size and its times, which the system
+// keeps only to a clock tick, match the old one's.
 #include <windows.h>
 #include <string>
 
@@ -11,11 +11,9 @@ namespace fw {
 
 struct ProfileStamp {
   bool exists;
-  DWORD volume;
-  DWORD indexHigh;
-  DWORD indexLow;
-  FILETIME created;
-  FILETIME written;
+  unsigned long long index;   // 0 where the file system does not tell it
+  long long created;
+  long long written;
   unsigned long long size;
 };
 
