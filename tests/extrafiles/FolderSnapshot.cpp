@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+#include "host/ide/AnsiText.h"
 
 namespace {
 
 // The "\\?\" wide form of an absolute ANSI path: no length limit, no parsing.
-std::wstring Long(const std::string& path) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[0], length);
-  return L"\\\\?\\" + wide;
-}
+std::wstring Long(const std::string& path) { return L"\\\\?\\" + AnsiToWide(path); }
 
 std::string Narrow(const std::wstring& wide) {
   const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
