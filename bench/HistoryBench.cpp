@@ -18,6 +18,11 @@ namespace {
 
 const char* const kKeys[] = {"FilenameEditList", "TagParentEditList", "TagEditList"};
 
+// Stores value under all three keys.
+void StoreAll(CWinApp* app, const char* value) {
+  for (const char* key : kKeys) app->WriteProfileString("Config", key, value);
+}
+
 std::string StoredHistory(int n) {
   std::string value;
   value.reserve(n * 13);
@@ -65,7 +70,7 @@ void RunHistoryBench(const Options& options, Table& table) {
   std::map<int, Times> times;
   for (int n : options.Sizes({0, 1000, 10000, 100000}, 10000)) {
     const std::string value = StoredHistory(n);
-    for (const char* key : kKeys) app->WriteProfileString("Config", key, value.c_str());
+    StoreAll(app, value.c_str());
     const int runs = options.Runs(n >= 100000 ? 9 : 15);
     std::vector<double> creates, destroys;
     for (int run = 0; run < runs; ++run) {
@@ -85,7 +90,7 @@ void RunHistoryBench(const Options& options, Table& table) {
       for (const char* key : kKeys) app->GetProfileString("Config", key, "");
     });
     t.write = MedianSeconds(runs, [&] {
-      for (const char* key : kKeys) app->WriteProfileString("Config", key, value.c_str());
+      StoreAll(app, value.c_str());
     });
     if (app->GetProfileString("Config", "TagEditList", "") != value.c_str())
       fprintf(stderr, "history: %d entries did not come back unchanged\n", n);
@@ -95,9 +100,9 @@ void RunHistoryBench(const Options& options, Table& table) {
     bool gain = false;
     const double change = MedianSeconds(runs, [&] {
       gain = !gain;
-      for (const char* key : kKeys) app->WriteProfileString("Config", key, (gain ? longer : value).c_str());
+      StoreAll(app, (gain ? longer : value).c_str());
     });
-    for (const char* key : kKeys) app->WriteProfileString("Config", key, value.c_str());
+    StoreAll(app, value.c_str());
     fprintf(stderr, "history %d: create %.2f ms, destroy %.2f ms, store read %.2f ms, write %.2f ms, changing write %.2f ms\n",
             n, t.create * 1e3, t.destroy * 1e3, t.read * 1e3, t.write * 1e3, change * 1e3);
     const std::string size = Count(n) + " x3";
@@ -110,7 +115,7 @@ void RunHistoryBench(const Options& options, Table& table) {
   }
   AddGrowthRows(table, "history load, tenfold entries (floor: store reads)", times, &Times::create, &Times::read);
   AddGrowthRows(table, "history save, tenfold entries (floor: store writes)", times, &Times::destroy, &Times::write);
-  for (const char* key : kKeys) app->WriteProfileString("Config", key, "");
+  StoreAll(app, "");
 }
 
 }  // namespace bench
