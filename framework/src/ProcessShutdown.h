@@ -5,8 +5,7 @@
 
 namespace fw {
 
-// True from the moment ExitProcess stopped the other threads; false where the
-// system cannot tell.
+// True from the moment ExitProcess stopped the other threads.
 bool ProcessIsShuttingDown();
 
 }  // namespace fw
