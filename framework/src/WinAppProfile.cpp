@@ -4,7 +4,6 @@
 // on disk, so a value written by another process is still seen at once. Every
 // write that changes something reads the file afresh, changes it and replaces
 // the whole file, under a lock shared by all processes that use the same file.
-#include <windows.h>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
