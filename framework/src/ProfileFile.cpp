@@ -10,6 +10,7 @@
 #include "ProfileFile.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace fw {
 namespace {
@@ -256,10 +257,8 @@ void ProfileFile::Parse(const std::string& text) {
 
     if (length == 0) continue;   // blank lines are layout only
     if (line[0] == '[') {
-      const char* close = nullptr;
-      for (const char* p = line + length; p > line + 1 && close == nullptr; --p)
-        if (p[-1] == ']') close = p - 1;
-      const size_t nameLength = close == nullptr ? length - 1 : static_cast<size_t>(close - line) - 1;
+      const size_t close = std::string_view(line, length).rfind(']');
+      const size_t nameLength = close == std::string_view::npos ? length - 1 : close - 1;
       m_sections.push_back(Section{DecodeName(line + 1, nameLength), {}});
       target = &m_sections.back().lines;
       continue;

@@ -119,6 +119,15 @@ TEST_F(ProfileStore, HandEditedFilesAreReadAndKept) {
   EXPECT_EQ(text, "; settings\r\n\r\n[Config]\r\nTagEditList=c|\r\n; note\r\nbad line\r\n\r\n[Other]\r\nk=v\r\n");
 }
 
+// A section's name runs to the last ']' of its line (what follows is dropped),
+// or to the line's end when there is none.
+TEST_F(ProfileStore, ASectionNameRunsToTheLastClosingBracket) {
+  WriteAll(m_path, "[Paths [x]] old\nk=1\n[Open\nk=2\n[]\nk=3\n");
+  EXPECT_EQ(theApp.GetProfileString("Paths [x]", "k"), "1");
+  EXPECT_EQ(theApp.GetProfileString("Open", "k"), "2");
+  EXPECT_EQ(theApp.GetProfileString("", "k"), "3");
+}
+
 TEST(ProfileStoreUnset, NoPathReadsDefaultsAndRefusesWrites) {
   CWinApp& app = theApp;
   app.SetProfilePath("");
