@@ -18,7 +18,6 @@ struct ProfileStamp {
 };
 
 bool operator==(const ProfileStamp& a, const ProfileStamp& b);
-inline bool operator!=(const ProfileStamp& a, const ProfileStamp& b) { return !(a == b); }
 
 // The stamp of an open file (the handle needs FILE_READ_ATTRIBUTES); false
 // when the system cannot tell.
