@@ -90,14 +90,10 @@ void TagSet::Clear() {
   m_skippedKinds = 0;
 }
 
-bool TagSet::Load(const char* tagsPath) {
-  std::string path = tagsPath ? tagsPath : "";
-  Clear();
-  m_path = path;
-  m_loaded = false;
-  std::ifstream in(m_path, std::ios::binary);
+bool TagSet::ReadLines(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
+  std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  m_loaded = true;
   // The whole file in one read, then its lines (a last line may lack its end).
   std::string text;
   in.seekg(0, std::ios::end);
@@ -105,13 +101,22 @@ bool TagSet::Load(const char* tagsPath) {
   in.seekg(0, std::ios::beg);
   in.read(&text[0], static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<size_t>(in.gcount()));
-  std::vector<std::string> lines;
   for (size_t start = 0; start < text.size();) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     lines.emplace_back(text, start, end - start);
     start = end + 1;
   }
+  return true;
+}
+
+bool TagSet::Load(const char* tagsPath) {
+  std::string path = tagsPath ? tagsPath : "";
+  Clear();
+  m_path = path;
+  std::vector<std::string> lines;
+  m_loaded = ReadLines(m_path, lines);
+  if (!m_loaded) return false;
   m_tags.reserve(lines.size());
   m_order.reserve(lines.size());
   m_entries.reserve(lines.size());

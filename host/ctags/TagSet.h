@@ -47,6 +47,11 @@ class TagSet {
   // start (with a trailing backslash, or empty).
   void AddLines(const std::vector<std::string>& lines, const std::string& folder);
 
+  // The lines of a tags file as Load reads them: the whole file in one read,
+  // split at each '\n' (a last line may lack its end). False when the file
+  // cannot be opened.
+  static bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+
   // The full path for a file name written in a tags file.
   static std::string ResolvePath(const std::string& file, const std::string& folder);
   // The name with its scope ("a::B::c"), which a child's scope field names.
