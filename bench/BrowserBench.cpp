@@ -232,13 +232,7 @@ void AddKeyRow(Table& table, const char* measure, const std::string& size, const
 
 // The search alone over the keys the tag browser builds.
 void MeasureSearch(const Options& options, Table& table, const std::vector<TagEntry*>& tags, const std::string& size) {
-  SubstringFilter filter(3);
-  std::string qualified;
-  for (TagEntry* tag : tags) {
-    qualified = tag->scope.IsEmpty() ? std::string() : std::string(tag->scope) + "::";
-    const char* keys[] = {tag->name, tag->parentName, qualified.c_str()};
-    filter.AddRow(keys);
-  }
+  SubstringFilter filter = TagBrowserDialog::KeysOf(tags);
   const int runs = options.Runs(21);
   // A needle that holds no part of the one before it searches every tag.
   double full = MedianSeconds(runs, [&] { filter.Apply({"", "", "x"}); }, [&] { filter.Apply({"m", "", ""}); });

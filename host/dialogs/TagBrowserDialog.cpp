@@ -46,15 +46,20 @@ std::vector<ItemAnchor> TagBrowserDialog::OwnAnchors() const {
   return {{kTagComboId, Follow::Stretch, Follow::Stay}};
 }
 
-void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
-  m_tags = tags;
-  m_filter.Clear();
+SubstringFilter TagBrowserDialog::KeysOf(const std::vector<TagEntry*>& tags) {
+  SubstringFilter filter(3);
   std::string qualified;
-  for (TagEntry* tag : m_tags) {
+  for (TagEntry* tag : tags) {
     qualified = tag->scope.IsEmpty() ? std::string() : std::string(tag->scope) + "::";
     const char* keys[] = {tag->name, tag->parentName, qualified.c_str()};
-    m_filter.AddRow(keys);
+    filter.AddRow(keys);
   }
+  return filter;
+}
+
+void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
+  m_tags = tags;
+  m_filter = KeysOf(m_tags);
   if (m_moduleOpen) ApplyFilter();
 }
 

@@ -47,8 +47,10 @@ class TagBrowserDialog : public FilterDialog {
   CWnd* moduleList() const { return m_list; }
 
   void Refilter() override;
-  // The needles of the three keys (tag name, parent name, qualified parent)
-  // for the texts of the two filters.
+  // A filter over the tags, in their order, with three keys each: name,
+  // parent name, qualified parent followed by "::" (empty at file level).
+  static SubstringFilter KeysOf(const std::vector<TagEntry*>& tags);
+  // The needles of those three keys for the texts of the two filters.
   static std::vector<std::string> Needles(const char* parentFilter, const char* tagFilter);
 
  protected:
@@ -66,7 +68,7 @@ class TagBrowserDialog : public FilterDialog {
 
  private:
   std::vector<TagEntry*> m_tags;
-  SubstringFilter m_filter{3};   // per tag: name, parent name, qualified parent + "::"
+  SubstringFilter m_filter{3};   // KeysOf(m_tags)
   std::vector<TagEntry*> m_visible;
   TagEntry** m_tagArray = nullptr;   // the module reads it through its address
   CWnd* m_parentCombo = nullptr;
