@@ -20,6 +20,7 @@
 #include "host/ctags/TagSet.h"
 #include "host/dialogs/SubstringFilter.h"
 #include "host/dialogs/TagBrowserDialog.h"
+#include "host/module/ModuleLoader.h"
 
 namespace bench {
 
@@ -29,13 +30,6 @@ constexpr double kStartTarget = 2.0;    // seconds from start to the usable wind
 constexpr double kKeyTarget = 0.050;    // seconds from a key to the repainted list
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ExecutableFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 HostOptions SessionOptions(const Options& options, const std::string& tags) {
   HostOptions host;
@@ -55,8 +49,9 @@ double SecondsToFirstCommand(const Options& options) {
   std::string script = std::string(static_cast<const char*>(options.folder)) + "start.txt";
   std::ofstream(script, std::ios::binary) << "echo started\n";
   HostOptions host = SessionOptions(options, static_cast<const char*>(options.tags));
-  std::string command = "\"" + ExecutableFolder() + "zorvoreg-host.exe\" --workspace \"" + host.workspace +
-                        "\" --tags \"" + host.tags + "\" --profile \"" + host.profile + "\" --script \"" + script + "\"";
+  std::string program = static_cast<const char*>(ModuleLoader::ExecutableFolder() + "zorvoreg-host.exe");
+  std::string command = "\"" + program + "\" --workspace \"" + host.workspace + "\" --tags \"" + host.tags +
+                        "\" --profile \"" + host.profile + "\" --script \"" + script + "\"";
   SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
   HANDLE outRead = nullptr, outWrite = nullptr;
   if (!CreatePipe(&outRead, &outWrite, &inherit, 0)) return -1;
