@@ -2,10 +2,15 @@
 #include "host/ctags/JumpLine.h"
 #include "host/ide/AnsiText.h"
 
-void PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
+std::string NotWhereTheTagsSay(const CtagsEntry& entry) {
+  return entry.name + ": not found where the tags say (line " + std::to_string(entry.line) +
+         "); the caret is on a line holding its text. F5 reads the tags again.";
+}
+
+std::string PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
   const CtagsEntry* entry = tags.EntryOf(tag);
   // Jumps by the tags file's lines, and tags without a pattern, keep the line set at load.
-  if (!entry || tags.jumpByLine() || entry->searchString.empty()) return;
+  if (!entry || tags.jumpByLine() || entry->searchString.empty()) return std::string();
   // The file name as the module hands it to the IDE's open call.
   std::wstring fileName = AnsiToWide(static_cast<const char*>(tag->fileName));
   std::vector<std::wstring> disk;
@@ -16,5 +21,11 @@ void PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
     lines = &disk;
   }
   // A file that cannot be read is not opened either: the module reports that itself.
-  tag->line = lines ? ChooseJumpLine(*lines, *entry) : -1;
+  if (!lines) {
+    tag->line = -1;
+    return std::string();
+  }
+  JumpChoice choice = ChooseJumpLine(*lines, *entry, tags.EntriesOfFile(tag));
+  tag->line = choice.line;
+  return choice.landing == JumpChoice::TextElsewhere ? NotWhereTheTagsSay(*entry) : std::string();
 }

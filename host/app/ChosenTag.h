@@ -5,7 +5,15 @@
 // that jump, decided from the text the jump will see, the IDE's open document
 // of the tag's file or else the file on disk (JumpLine.h). The line then stays
 // as it is until the tag is chosen again.
+#include <string>
 #include "host/ctags/TagSet.h"
 #include "host/ide/ReferenceIde.h"
 
-void PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag);
+// Returns what the status line says about the jump: empty, or, when the
+// tag's line is gone while another line still holds its text (where the
+// module's search then stops, with no message of its own), that the
+// definition is not where the tags say.
+std::string PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag);
+
+// That status text for a tag.
+std::string NotWhereTheTagsSay(const CtagsEntry& entry);

@@ -20,6 +20,9 @@ HMENU BuildMenu() {
   return bar;
 }
 
+constexpr int kStatusHeight = 20;
+constexpr int kStatusId = 2;
+
 HACCEL BuildAccelerators() {
   ACCEL keys[] = {
       {FVIRTKEY | FCONTROL, 'P', MainWindow::kOpenFile},
@@ -49,7 +52,12 @@ bool MainWindow::Create() {
   m_accelerators = BuildAccelerators();
   RECT client;
   GetClientRect(&client);
+  client.bottom = std::max(0L, static_cast<long>(client.bottom) - kStatusHeight);
   if (!m_editor.Create(this, client)) return false;
+  m_status = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 4,
+                             client.bottom + 3, client.right - 8, kStatusHeight - 4, m_hWnd,
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)), nullptr, nullptr);
+  ::SendMessageA(m_status, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   UpdateTitle();
   m_session.ide().SetMainWindow(m_hWnd);
   ShowWindow(SW_SHOW);
@@ -67,7 +75,15 @@ void MainWindow::UpdateTitle() {
 void MainWindow::Layout() {
   RECT client;
   GetClientRect(&client);
-  if (m_editor.IsWindow()) m_editor.MoveWindow(0, 0, client.right, client.bottom);
+  int editorHeight = std::max(0, static_cast<int>(client.bottom) - kStatusHeight);
+  if (m_editor.IsWindow()) m_editor.MoveWindow(0, 0, client.right, editorHeight);
+  if (m_status) ::MoveWindow(m_status, 4, editorHeight + 3, std::max(0, static_cast<int>(client.right) - 8),
+                             kStatusHeight - 4, TRUE);
+}
+
+void MainWindow::SetStatus(const std::string& text) {
+  m_statusText = text;
+  if (m_status) ::SetWindowTextA(m_status, text.c_str());
 }
 
 void MainWindow::PlaceDialog(CWnd& dialog) {
@@ -165,7 +181,7 @@ void MainWindow::OnTagChosen(TagEntry* tag) {
     table->addTagParentHistory(dialog->FilterText(TagBrowserDialog::kParentComboId));
     table->addTagHistory(dialog->FilterText(TagBrowserDialog::kTagComboId));
   }
-  PrepareJump(m_session.tags(), m_session.ide(), tag);
+  SetStatus(PrepareJump(m_session.tags(), m_session.ide(), tag));
   bool shown = table->goToTag(tag);
   m_editor.Sync();
   if (onJump) onJump(tag, shown);

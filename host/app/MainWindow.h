@@ -1,9 +1,11 @@
 #pragma once
 // The IDE's main window: a menu with keyboard shortcuts for the file picker
 // (Ctrl+P), the tag browser (Ctrl+T), the extra-files window (Ctrl+E), tag
-// reload (F5) and a module restart (Ctrl+R), over the editor view.
+// reload (F5) and a module restart (Ctrl+R), over the editor view and a
+// status line under it (what the last jump found, when it needs saying).
 #include <functional>
 #include <memory>
+#include <string>
 #include "fw/Wnd.h"
 #include "host/app/EditorView.h"
 #include "host/app/ExtraFilesController.h"
@@ -35,6 +37,8 @@ class MainWindow : public CWnd {
   TagBrowserDialog* tagBrowser() const;
   ExtraFilesWindow* extraFilesWindow() const;
   EditorView& editor() { return m_editor; }
+  // The status line's text; empty unless the last jump left a word there.
+  std::string statusText() const { return m_statusText; }
   ExtraFilesController& extraFiles() { return m_extraFiles; }
 
   // What the last choice did: the go-to-tag entry's result, or a file opened.
@@ -51,6 +55,7 @@ class MainWindow : public CWnd {
   void Layout();
   void UpdateTitle();
   void PlaceDialog(CWnd& dialog);
+  void SetStatus(const std::string& text);
 
   HostSession& m_session;
   EditorView m_editor;
@@ -59,4 +64,6 @@ class MainWindow : public CWnd {
   std::unique_ptr<TagBrowserDialog> m_tagBrowser;
   std::unique_ptr<ExtraFilesWindow> m_extraFilesWindow;
   HACCEL m_accelerators = nullptr;
+  HWND m_status = nullptr;
+  std::string m_statusText;
 };

@@ -75,6 +75,7 @@ ScriptRunner::ScriptRunner(MainWindow& window, HostSession& session) : m_window(
   m_window.onJump = [this](const TagEntry* tag, bool shown) {
     ReportMessageBoxes();   // a box the jump showed comes first
     Say(std::string("go to tag ") + static_cast<const char*>(tag->name) + ": " + (shown ? "shown" : "not shown"));
+    if (!m_window.statusText().empty()) Say("status line: " + m_window.statusText());
   };
   m_window.onFileOpened = [this](const std::string& path, bool opened) {
     Say("open file " + Relative(path) + ": " + (opened ? "opened" : "not opened"));

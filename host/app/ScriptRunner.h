@@ -18,7 +18,8 @@
 // names as in KeyInput.h. expect checks the output of the last command
 // before it that was not an expect; "expect narrowed" checks that its last
 // status line reads "N of M tags" (or files) with 0 < N < M, whatever the
-// counts are (a tour over sources that change). A key with Ctrl that did not
+// counts are (a tour over sources that change). A jump prints the main
+// window's status line when it says something. A key with Ctrl that did not
 // go through with Ctrl held fails its command.
 #include <string>
 #include <vector>

@@ -5,11 +5,18 @@
 // number sends the caret straight there; the host gives one only where that
 // search would stop on another line first (a repeated line, a pattern cut
 // short, the text inside a longer earlier line).
-// When the tag's line is gone the module searches too. Only where no line
-// holds the searched text any more does it show its "Unable to find"
-// message; where another line still holds it (the usual C case: the
-// definition removed, its prototype "int f(void);" left) the caret lands on
-// the first such line, with no message.
+//
+// The tag's line is the line holding its pattern that is the tag's own copy:
+// of the k tags of the file with the same pattern (by their line:N), the
+// tag's rank picks among the lines holding it now (CopyAlignment.h says how,
+// also when their number changed).
+//
+// When the tag's line is gone the module searches too. Where no line holds
+// the searched text any more it shows its "Unable to find" message; where
+// another line still holds it (the definition removed, its prototype
+// "int f(void);" left; one copy of a repeated line removed) the caret lands
+// on the first such line, and the host says in its status line that the
+// definition is not where the tags say (ChosenTag.h).
 #include <string>
 #include <vector>
 #include "host/ctags/CtagsLine.h"
@@ -18,31 +25,26 @@
 // character and without its trailing run of '$'.
 std::string ModuleSearchText(const std::string& searchString);
 
-// A tag's pattern as ctags means it: its text without the anchors, matched at
-// the start of a line for '^', at the end for '$' (so a whole line for both,
-// a line start for a pattern cut short). Ctags ends a line at a carriage
-// return, so a line is taken up to its first one.
-class TagPattern {
- public:
-  explicit TagPattern(const CtagsEntry& entry);
-  bool HeldBy(const std::wstring& line) const;
-  // The line (from 1) nearest to `target` that holds the pattern; 0 when none
-  // does. On a tie the one below wins: lines added above a tag, the common
-  // edit, move it down. A target below 1 (no line known) takes the first one;
-  // a target past the end counts from the last line.
-  int NearestLine(const std::vector<std::wstring>& lines, int target) const;
+// The line (from 1) of the file as it is now that holds the tag's own copy
+// of its pattern; 0 when none does. fileTags: the tags of the tag's file
+// (whether or not the tag is among them). A tag without a line:N takes the
+// first line that holds its pattern.
+int TagLineNow(const std::vector<std::wstring>& lines, const CtagsEntry& entry,
+               const std::vector<const CtagsEntry*>& fileTags);
 
- private:
-  std::wstring m_text;
-  bool m_fromStart;
-  bool m_toEnd;
+struct JumpChoice {
+  enum Landing {
+    TagLine,         // the caret goes to the tag's line
+    TextElsewhere,   // the tag's line is gone; the module's search stops on another line holding its text
+    Nowhere,         // the tag's line and its text are gone: the module's message
+  };
+  int line = -1;   // what the tag reports: -1, the module searches; else the line
+  Landing landing = TagLine;
 };
 
 // The line to report: -1 when the module's search (match case, from line 1)
-// first stops on the tag's line; else the tag's line. The tag's line is the
-// one holding its pattern nearest to the tags file's line; with no such line
-// the tag's line is gone and the module searches: it gives its message when
-// no line holds the searched text, and stops on the first line that does
-// otherwise. A tag without a pattern keeps the tags file's line. lines: the
+// first stops on the tag's line; else the tag's line (TagLineNow); -1 when
+// it is gone. A tag without a pattern keeps the tags file's line. lines: the
 // file's text as the IDE holds it, one string per line without its line end.
-int ChooseJumpLine(const std::vector<std::wstring>& lines, const CtagsEntry& entry);
+JumpChoice ChooseJumpLine(const std::vector<std::wstring>& lines, const CtagsEntry& entry,
+                          const std::vector<const CtagsEntry*>& fileTags);

@@ -82,6 +82,8 @@ void TagSet::Clear() {
   m_tags.clear();
   m_entries.clear();
   m_index.clear();
+  m_fileOf.clear();
+  m_byFile.clear();
   m_files.clear();
   m_filePaths.clear();
   m_fileByWritten.clear();
@@ -163,6 +165,9 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
         tag->scope = entry.scope.c_str();
         tag->file = m_files[file].get();
         m_index.emplace(tag.get(), m_order.size());
+        if (m_byFile.size() <= file) m_byFile.resize(file + 1);
+        m_byFile[file].push_back(m_order.size());
+        m_fileOf.push_back(file);
         m_order.push_back(tag.get());
         m_tags.push_back(std::move(tag));
         m_entries.push_back(std::move(entry));
@@ -177,6 +182,14 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
 const CtagsEntry* TagSet::EntryOf(const TagEntry* tag) const {
   auto found = m_index.find(tag);
   return found == m_index.end() ? nullptr : &m_entries[found->second];
+}
+
+std::vector<const CtagsEntry*> TagSet::EntriesOfFile(const TagEntry* tag) const {
+  std::vector<const CtagsEntry*> entries;
+  auto found = m_index.find(tag);
+  if (found == m_index.end()) return entries;
+  for (size_t index : m_byFile[m_fileOf[found->second]]) entries.push_back(&m_entries[index]);
+  return entries;
 }
 
 void TagSet::SetJumpByLine(bool byLine) {

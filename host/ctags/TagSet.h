@@ -25,6 +25,9 @@ class TagSet {
   const std::vector<CtagsEntry>& entries() const { return m_entries; }
   // The tags-file line a tag of this set came from; null for any other tag.
   const CtagsEntry* EntryOf(const TagEntry* tag) const;
+  // The tags-file lines of the tags of the same source file as the tag (its
+  // own included), in tags-file order; empty for a tag not of this set.
+  std::vector<const CtagsEntry*> EntriesOfFile(const TagEntry* tag) const;
   int invalidLines() const { return m_invalidLines; }
   int skippedKinds() const { return m_skippedKinds; }
   const std::string& path() const { return m_path; }
@@ -72,6 +75,8 @@ class TagSet {
   std::vector<TagEntry*> m_order;
   std::vector<CtagsEntry> m_entries;
   std::unordered_map<const TagEntry*, size_t> m_index;   // position in m_order
+  std::vector<size_t> m_fileOf;                 // place in m_files of m_order[i]'s file
+  std::vector<std::vector<size_t>> m_byFile;    // positions in m_order of each file's tags
   int m_invalidLines = 0;
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;

@@ -1,5 +1,7 @@
 // zorvoreg-host's tag browser on a copy of the tagged fixtures: a tag chosen
-// with Enter goes to the module with the line the host picked for it.
+// with Enter goes to the module with the line the host picked for it, and
+// the main window's status line says when the definition is not where the
+// tags say.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "tests/app/ProgramRunner.h"
@@ -22,6 +24,30 @@ TEST(BrowserChoose, EnterJumpsToTheRepeatedLineAndTheCutDefineOfTheChosenTag) {
                                                           "host.ini\" --script \"" + folder + "choose.txt\"");
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("script: done"), std::string::npos) << run.output;
+}
+
+TEST(BrowserChoose, ADefinitionRemovedAfterTaggingIsToldInTheStatusLine) {
+  std::string folder = FreshFolder("zr-browser-removed");
+  for (const char* file : {"widgets.h", "tags"}) {
+    ASSERT_TRUE(CopyFileA((BinFolder() + "jump-fixtures\\" + file).c_str(), (folder + file).c_str(), FALSE));
+  }
+  // setnetgrent's definition line replaced: the prototype on line 26 keeps its text.
+  ASSERT_TRUE(WriteFileBytes(folder + "choose.txt",
+                             "edit widgets.h 28 int unrelated (void)\n"
+                             "open tags\ntype tag setnetgrent\nkey Down\nkey Down\nchoose\n"
+                             "expect status line: setnetgrent: not found where the tags say (line 28)\n"
+                             "expect go to tag setnetgrent: shown\nexpect editor: widgets.h line 26 of\n"
+                             "open tags\nclear tag\ntype tag Perimeter\nchoose\n"
+                             "expect editor: widgets.h line 39 of\n"));
+  std::string workspace = folder.substr(0, folder.size() - 1);
+  ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + workspace + "\" --profile \"" + folder +
+                                                          "host.ini\" --script \"" + folder + "choose.txt\"");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("script: done"), std::string::npos) << run.output;
+  // The next jump, to a line that is where the tags say, clears it.
+  size_t perimeter = run.output.find("go to tag Perimeter");
+  ASSERT_NE(perimeter, std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("status line: ", perimeter), std::string::npos) << run.output;
 }
 
 }  // namespace

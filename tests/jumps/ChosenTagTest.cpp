@@ -11,6 +11,7 @@
 #include "fw/Wnd.h"
 #include "host/app/ChosenTag.h"
 #include "host/app/MessageBoxWatcher.h"
+#include "host/ctags/JumpLine.h"
 #include "host/ctags/TagSet.h"
 #include "host/ide/AnsiText.h"
 #include "host/module/ModuleLoader.h"
@@ -64,7 +65,7 @@ class ChosenTag : public ::testing::Test {
 
   // Chooses the tag; the caret's line afterwards, 0 when nothing was shown.
   int Choose(TagEntry* tag) {
-    PrepareJump(tags, ide, tag);
+    m_status = PrepareJump(tags, ide, tag);
     m_reported = tag->GetLine();
     return m_table->goToTag(tag) ? ide.CaretLine() : 0;
   }
@@ -83,6 +84,7 @@ class ChosenTag : public ::testing::Test {
   TagSet tags;
   ReferenceIde ide;
   int m_reported = 0;   // what the tag reported to the module in the last Choose
+  std::string m_status;  // what the status line said about it
 
  private:
   std::string m_folder;
@@ -168,6 +170,46 @@ TEST_F(ChosenTag, ByLineTheTagsFileLinesStandAndEditsGoUnnoticed) {
   EXPECT_EQ(Choose(Tag("Perimeter", 39)), 39);
   EXPECT_EQ(m_reported, 39);
   EXPECT_EQ(Choose(Tag("Draw", 23)), 23);
+}
+
+// Square's and Circle's "  void Draw() override;" (lines 18 and 23) after a
+// third copy of the line is added above them, as a class's or inside a comment.
+TEST_F(ChosenTag, TheSameOverrideKeepsItsClassWhenACopyIsAddedAboveIt) {
+  std::vector<std::string> lines = ReadLines(Widgets());
+  lines.insert(lines.begin() + 14, {"", "class Triangle : public Shape {", " public:", "  void Draw() override;", "};"});
+  lines.insert(lines.begin(), "// a line added after tagging");
+  WriteLines(Widgets(), lines);
+  EXPECT_EQ(Choose(Tag("Draw", 18)), 24);
+  EXPECT_EQ(Choose(Tag("Draw", 23)), 29);
+  EXPECT_EQ(Choose(Tag("Circle", 16)), 22);
+}
+
+TEST_F(ChosenTag, TheSameOverrideKeepsItsClassWhenACommentAboveItHoldsACopy) {
+  std::vector<std::string> lines = ReadLines(Widgets());
+  lines.insert(lines.begin() + 14, {"/* Circle's Draw, as it was:", "  void Draw() override;", "*/"});
+  WriteLines(Widgets(), lines);
+  EXPECT_EQ(Choose(Tag("Draw", 18)), 21);
+  EXPECT_EQ(Choose(Tag("Draw", 23)), 26);
+  EXPECT_EQ(m_status, "");
+}
+
+// A definition removed while another line keeps its text: the caret goes to
+// the first such line, and the status line says the definition is not where
+// the tags say. The other copy, still there, is reached without a word.
+TEST_F(ChosenTag, ARemovedDefinitionWhoseTextSurvivesLandsOnThatLineWithAWord) {
+  std::vector<std::string> lines = ReadLines(Widgets());
+  lines.erase(lines.begin() + 27);   // setnetgrent's definition; its name stays in the prototype on line 26
+  lines.erase(lines.begin() + 17);   // Circle's Draw; Square's stays
+  WriteLines(Widgets(), lines);
+  MessageBoxWatcher boxes(10);
+  EXPECT_EQ(Choose(Tag("setnetgrent", 28)), 25);
+  EXPECT_EQ(m_status, NotWhereTheTagsSay(*tags.EntryOf(Tag("setnetgrent", 28))));
+  EXPECT_EQ(m_status.compare(0, 47, "setnetgrent: not found where the tags say (line"), 0) << m_status;
+  EXPECT_EQ(Choose(Tag("Draw", 18)), 22);
+  EXPECT_EQ(m_status, NotWhereTheTagsSay(*tags.EntryOf(Tag("Draw", 18))));
+  EXPECT_EQ(Choose(Tag("Draw", 23)), 22);
+  EXPECT_EQ(m_status, "");
+  EXPECT_TRUE(boxes.TakeTexts().empty());
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ TEST(JumpCheckTool, EveryTagOfTheTreeAsTaggedLandsOnItsLine) {
 
 // Removed definitions: Resize's, whose text no other line holds, gets the
 // module's message; setnetgrent's, whose text the prototype of
-// __nscd_setnetgrent still holds, gets none, and is counted apart with the
-// line the caret went to.
+// __nscd_setnetgrent still holds, gets none: the caret lands on that line
+// and the host's status line says so, counted apart. By the tags file's
+// lines every jump misses, each counted by its cause.
 TEST(JumpCheckTool, AfterItsEditsUniquePatternsLandAndRemovedDefinitionsAreToldApart) {
   std::string folder = CopyFixtures("zr-jumpcheck-edit");
   ProgramResult run = RunProgram("zorvoreg-jumpcheck.exe", "--tags \"" + folder + "tags\" --edit");
@@ -43,9 +44,9 @@ TEST(JumpCheckTool, AfterItsEditsUniquePatternsLandAndRemovedDefinitionsAreToldA
       "1 definitions removed whose text is nowhere else, 1 whose text another line keeps\n",
       "pattern on one line:                 exact 10 of 10 (100.000 %)\n",
       "definition removed (message):        exact 1 of 1 (100.000 %)\n",
-      "definition removed, text left elsewhere: exact 0 of 1 (0.000 %)\n"
-      "    misses by where the caret went: on a line holding its text 1\n",
-      "miss: setnetgrent (function) ",
+      "pattern on several lines:            exact 4 of 4 (100.000 %)\n",
+      "definition removed, text left elsewhere: exact 1 of 1 (100.000 %)\n",
+      "all tags, by cause:                  exact 16 of 16 (100.000 %)\n",
   };
   for (const char* figure : figures) EXPECT_NE(run.output.find(figure), std::string::npos) << figure << run.output;
   // The file now starts with the inserted lines and lacks both definitions,
@@ -56,6 +57,17 @@ TEST(JumpCheckTool, AfterItsEditsUniquePatternsLandAndRemovedDefinitionsAreToldA
   EXPECT_NE(text.find("int flagBits);"), std::string::npos);
   EXPECT_EQ(text.find("\nsetnetgrent (const char *group)"), std::string::npos);
   EXPECT_NE(text.find("int __nscd_setnetgrent (const char *group);"), std::string::npos);
+
+  std::string again = CopyFixtures("zr-jumpcheck-edit-lines");
+  ProgramResult lines = RunProgram("zorvoreg-jumpcheck.exe", "--tags \"" + again + "tags\" --edit --lines --show 20");
+  const char* const misses[] = {
+      "all tags, by cause:                  exact 0 of 16 (0.000 %)\n"
+      "    misses by cause: other 10 removed 2 repeated line 4\n",
+      "definition removed, text left elsewhere: exact 0 of 1 (0.000 %)\n"
+      "    misses by where the caret went: on another line, no word 1\n",
+      "miss: setnetgrent (function) ",
+  };
+  for (const char* figure : misses) EXPECT_NE(lines.output.find(figure), std::string::npos) << figure << lines.output;
 }
 
 }  // namespace

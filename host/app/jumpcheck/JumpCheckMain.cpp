@@ -6,8 +6,10 @@
 // --edit first edits the tagged files (TreeEdit.h) and expects each tag on
 // its moved line, or the module's message where its definition was removed.
 // A removed definition whose text another line keeps gets no message: the
-// module's search stops on that line. Those are counted apart, with where
-// the caret went.
+// module's search stops on that line, and the host's status line must say
+// that the definition is not where the tags say. Those are counted apart,
+// with where the caret went. Every miss is counted by its cause as well: a
+// repeated line, a removed definition, or other.
 // --lines jumps by the tags file's lines (zorvoreg-host --lines); --search
 // always lets the module search (the host before it chose jump lines).
 #include <windows.h>
@@ -16,11 +18,13 @@
 #include <map>
 #include <string>
 #include "fw/WinApp.h"
+#include "host/app/ChosenTag.h"
 #include "host/app/HostOptions.h"
 #include "host/app/jumpcheck/JumpRunner.h"
 #include "host/app/jumpcheck/JumpTally.h"
 #include "host/app/jumpcheck/TreeEdit.h"
 #include "host/ctags/JumpLine.h"
+#include "host/ctags/TagPattern.h"
 #include "host/ide/AnsiText.h"
 
 namespace {
@@ -78,28 +82,30 @@ std::vector<int> PatternCopies(const TagSet& tags) {
   return copies;
 }
 
-// Whether the jump did what it should: land on `expected`, or, with
-// expected 0 (a removed definition), show the module's message and nothing else.
+// Whether the jump did what it should: land on `expected` without a word,
+// or, with expected 0 (a removed definition), show the module's message and
+// nothing else.
 bool Exact(const JumpOutcome& outcome, int expected, const std::string& name) {
-  if (expected > 0) return outcome.shown && outcome.caret == expected && outcome.boxes.empty();
+  if (expected > 0) return outcome.shown && outcome.caret == expected && outcome.boxes.empty() && outcome.status.empty();
   std::string message = "Unable to find " + name + ".  Please save all files and refresh the tags.";
   // The box's text may or may not keep the message's closing line feed.
   return !outcome.shown && outcome.boxes.size() == 1 &&
-         (outcome.boxes[0] == message || outcome.boxes[0] == message + "\n");
+         (outcome.boxes[0] == message || outcome.boxes[0] == message + "\n") && outcome.status.empty();
 }
 
-std::string DescribeMiss(const CtagsEntry& entry, const TagEntry* tag, const JumpOutcome& outcome, int expected) {
+std::string DescribeMiss(const CtagsEntry& entry, const TagEntry* tag, const JumpOutcome& outcome,
+                         const std::string& wanted) {
   std::string what = entry.name + " (" + entry.kind + ") " + static_cast<const char*>(tag->fileName) + ":" +
-                     std::to_string(entry.line) + ": expected " +
-                     (expected > 0 ? "line " + std::to_string(expected) : std::string("the module's message")) + ", ";
+                     std::to_string(entry.line) + ": expected " + wanted + ", ";
   what += !outcome.boxes.empty() ? "a message box: " + outcome.boxes[0]
           : outcome.shown        ? "caret at line " + std::to_string(outcome.caret)
                                  : "nothing shown";
+  if (!outcome.status.empty()) what += ", status line: " + outcome.status;
   return what + " (reported line " + std::to_string(outcome.reported) + ")";
 }
 
 // Where the caret went for a tag whose definition is gone while another line
-// of its file still holds its searched text.
+// of its file still holds its searched text, and what the status line said.
 std::string Landing(const JumpOutcome& outcome, const CtagsEntry& entry, const TagEntry* tag) {
   if (!outcome.boxes.empty()) return "a message box";
   if (!outcome.shown) return "nothing shown";
@@ -108,8 +114,14 @@ std::string Landing(const JumpOutcome& outcome, const CtagsEntry& entry, const T
   bool onText = ReadTextFileLines(AnsiToWide(static_cast<const char*>(tag->fileName)), lines) && outcome.caret >= 1 &&
                 outcome.caret <= static_cast<int>(lines.size()) &&
                 lines[outcome.caret - 1].find(searched) != std::wstring::npos;
-  return onText ? "on a line holding its text" : "on another line";
+  std::string where = onText ? "on a line holding its text" : "on another line";
+  return where + (outcome.status == NotWhereTheTagsSay(entry) ? ", the status line saying so"
+                  : outcome.status.empty()                    ? ", no word"
+                                                              : ", another word");
 }
+
+// The one landing that is right for such a tag.
+const char* const kRightLanding = "on a line holding its text, the status line saying so";
 
 double Seconds(const LARGE_INTEGER& from) {
   LARGE_INTEGER now, frequency;
@@ -167,11 +179,17 @@ int main(int argc, char** argv) {
       if (expected < 0) continue;   // no line to compare with
       JumpOutcome outcome = runner.Jump(tags, tag, options.search);
       byLine += outcome.reported != -1;
-      bool exact = Exact(outcome, expected, entry.name);
-      tally.Add("all tags", entry.kind, exact, exact ? "" : DescribeMiss(entry, tag, outcome, expected));
-      if (options.edit && edits.edit[i] == TagEdit::TextLeft) {
-        tally.Add("definition removed, text left elsewhere", exact ? "" : Landing(outcome, entry, tag), exact, "",
-                  "where the caret went");
+      bool textLeft = options.edit && edits.edit[i] == TagEdit::TextLeft;
+      std::string landing = textLeft ? Landing(outcome, entry, tag) : std::string();
+      bool exact = textLeft ? landing == kRightLanding : Exact(outcome, expected, entry.name);
+      std::string wanted = textLeft        ? std::string("the caret ") + kRightLanding
+                           : expected > 0  ? "line " + std::to_string(expected)
+                                           : std::string("the module's message");
+      tally.Add("all tags", entry.kind, exact, exact ? "" : DescribeMiss(entry, tag, outcome, wanted));
+      tally.Add("all tags, by cause", expected == 0 ? "removed" : copies[i] > 1 ? "repeated line" : "other", exact, "",
+                "cause");
+      if (textLeft) {
+        tally.Add("definition removed, text left elsewhere", exact ? "" : landing, exact, "", "where the caret went");
         continue;
       }
       std::string group = expected == 0     ? "definition removed (message)"

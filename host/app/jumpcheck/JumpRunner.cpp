@@ -29,7 +29,7 @@ bool JumpRunner::Start() {
 
 JumpOutcome JumpRunner::Jump(const TagSet& tags, TagEntry* tag, bool searchOnly) {
   JumpOutcome outcome;
-  if (!searchOnly) PrepareJump(tags, m_ide, tag);
+  if (!searchOnly) outcome.status = PrepareJump(tags, m_ide, tag);
   outcome.reported = tag->line;
   outcome.shown = m_table->goToTag(tag);
   outcome.boxes = m_boxes->TakeTexts();

@@ -17,6 +17,7 @@ struct JumpOutcome {
   bool shown = false;               // the go-to-tag entry's result
   int caret = 0;                    // the caret's line in the tag's file, 0 when that file is not active
   std::vector<std::string> boxes;   // texts of the message boxes the jump showed
+  std::string status;               // what the host's status line said about the jump
 };
 
 class JumpRunner {
