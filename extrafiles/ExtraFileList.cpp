@@ -9,7 +9,8 @@
 namespace {
 
 // Bytes of one block: the link word and nodesPerBlock slots. Zero when the
-// slot count is below 1 or the size does not fit the 32-bit address space.
+// slot count is below 1 or the size does not fit in 32 bits (the limit of the
+// 32-bit product, kept in the 64-bit build so that both accept the same lists).
 std::size_t BlockBytes(std::int32_t nodesPerBlock) {
   if (nodesPerBlock < 1) return 0;
   const std::uint64_t bytes =
@@ -34,6 +35,14 @@ void AddBlock(ExtraFileList& list) {
   }
 }
 
+// Stores a new count; in the 64-bit build the whole word, upper half 0.
+void SetCount(ExtraFileList& list, std::uint32_t count) {
+  list.count = count;
+#if UINTPTR_MAX > 0xFFFFFFFFu
+  list.countHigh = 0;
+#endif
+}
+
 }  // namespace
 
 void ClearExtraFiles(ExtraFileList& list) {
@@ -43,8 +52,9 @@ void ClearExtraFiles(ExtraFileList& list) {
     node->record.name.~CString();
     node->next = list.freeChain;
     list.freeChain = node;
-    --list.count;
+    SetCount(list, list.count - 1);
   }
+  SetCount(list, 0);
   list.head = nullptr;
   list.tail = nullptr;
   list.freeChain = nullptr;
@@ -68,7 +78,7 @@ ExtraFileNode* AppendExtraFile(ExtraFileList& list, const ExtraFile& record) {
   node->record.secondFlag = record.secondFlag;
   node->prev = list.tail;
   node->next = nullptr;
-  ++list.count;
+  SetCount(list, list.count + 1);
   if (list.tail)
     list.tail->next = node;
   else

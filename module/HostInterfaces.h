@@ -14,7 +14,13 @@
 #include <oaidl.h>
 #include "fw/String.h"
 
+#if defined(__i386__)
 #define ZR_HOSTCALL __thiscall
+#else
+// x64 has one calling convention: the object pointer in RCX, the arguments in
+// RDX, R8, R9 and on the stack, the caller removing them.
+#define ZR_HOSTCALL
+#endif
 #define ZR_UNUSED(n) virtual void ZR_HOSTCALL Unused##n() = 0;
 
 class HostWorkspaceFile;

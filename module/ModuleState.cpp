@@ -9,7 +9,7 @@ IdeApplication* g_ideApplication = nullptr;
 HostWorkspace* g_workspace = nullptr;
 HWND g_ideFrameWindow = nullptr;
 
-ExtraFileList g_extraFiles = {nullptr, nullptr, 0, nullptr, nullptr, 10};
+ExtraFileList g_extraFiles = EmptyExtraFileList(10);
 
 namespace {
 // The extra-files list is a plain record shared with the host; this object,

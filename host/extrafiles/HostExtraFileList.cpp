@@ -54,7 +54,7 @@ void HostExtraFiles::Clear() {
     std::free(block);
     block = older;
   }
-  const std::int32_t nodesPerBlock = m_list.nodesPerBlock;
+  const std::intptr_t nodesPerBlock = m_list.nodesPerBlock;
   m_list = HostExtraFileList{};
   m_list.nodesPerBlock = nodesPerBlock;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The host's own extra-files lists, in the 32-bit layout it shares with the
-// module: the module empties and refills these lists (freeing the host's
+// The host's own extra-files lists, in the layout it shares with the module
+// (six words, nodes of four; a word is as wide as a pointer, and count and
+// nodesPerBlock fill theirs): the module empties and refills these lists (freeing the host's
 // blocks, allocating blocks the host frees), so both sides take blocks from
 // the C runtime's heap with malloc and give them back with free.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 #include "fw/String.h"
@@ -12,7 +14,7 @@ struct HostExtraFileNode {
   HostExtraFileNode* prev;
   CString name;
   unsigned char flags;   // bit 0: add to workspace, bit 1: second flag; others carry nothing
-  unsigned char unused[3];
+  unsigned char unused[sizeof(void*) - 1];
 };
 
 // A block: a link word to the block allocated before it, then the node slots.
@@ -24,14 +26,15 @@ struct HostExtraFileBlock {
 struct HostExtraFileList {
   HostExtraFileNode* head;
   HostExtraFileNode* tail;
-  std::uint32_t count;
+  std::uintptr_t count;
   HostExtraFileBlock* blockChain;
   HostExtraFileNode* freeChain;
-  std::int32_t nodesPerBlock;
+  std::intptr_t nodesPerBlock;
 };
 
-static_assert(sizeof(HostExtraFileNode) == 16, "a node is four 32-bit words");
-static_assert(sizeof(HostExtraFileList) == 24, "a list is six 32-bit words");
+constexpr std::size_t kHostListWord = sizeof(void*);   // 4 in a 32-bit host, 8 in a 64-bit one
+static_assert(sizeof(HostExtraFileNode) == 4 * kHostListWord, "a node is four words");
+static_assert(sizeof(HostExtraFileList) == 6 * kHostListWord, "a list is six words");
 
 struct HostExtraFileEntry {
   CString name;

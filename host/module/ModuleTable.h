@@ -1,6 +1,7 @@
 #pragma once
-// The module's operation table as the host sees it: fifteen 32-bit code
-// pointers, each a plain (__cdecl) function; booleans are one byte. Host
+// The module's operation table as the host sees it: fifteen code pointers
+// (32-bit: 60 bytes, each a plain __cdecl function; 64-bit: 120 bytes, the
+// platform's one convention); booleans are one byte. Host
 // objects cross as untyped pointers; the module's controls as CWnd*.
 #include <windows.h>
 #include "fw/Wnd.h"
@@ -24,7 +25,8 @@ struct ModuleTable {
   void* (*getLastTag)();
   bool (*goToTag)(void* tag);
 };
-static_assert(sizeof(ModuleTable) == 60, "fifteen 32-bit code pointers");
+static_assert(sizeof(void*) == 8 ? sizeof(ModuleTable) == 120 : sizeof(ModuleTable) == 60,
+              "fifteen code pointers: 60 bytes for a 32-bit host, 120 for a 64-bit one");
 
 typedef ModuleTable* (*ZorvoRegCreateFn)(void* ideApplication, void* workspace);
 typedef void (*ZorvoRegDestroyFn)(ModuleTable* table);

@@ -181,4 +181,30 @@ TEST_F(ListPoolTest, ABlockThatCannotBeAllocatedRaisesAndLeavesTheListConsistent
   EXPECT_EQ(ModuleEntries().size(), 2u);
 }
 
+#if UINTPTR_MAX > 0xFFFFFFFFu
+// A 64-bit host may keep count and nodesPerBlock as 32-bit values with
+// anything in the upper halves of their words, or use the whole words: the
+// module reads the low halves and writes count's word whole.
+TEST_F(ListPoolTest, CountAndBlockSizeWordsWorkForBothKindsOf64BitHost) {
+  SetModuleEntries(Numbered(3));
+  HostExtraFiles list(4);
+  HostExtraFileList* raw = list.raw();
+  raw->count = 0xA5A5A5A500000000ull;                                    // 0 below garbage
+  raw->nodesPerBlock = static_cast<std::intptr_t>(0x5A5A5A5A00000004ull);  // 4 below garbage
+  Table()->getExtraFiles(raw);
+  EXPECT_EQ(raw->count, 3u);
+  const std::vector<HostExtraFileBlock*> blocks = list.Blocks();
+  ASSERT_EQ(blocks.size(), 1u);
+  EXPECT_EQ(raw->head, blocks[0]->slot(0));
+  EXPECT_EQ(raw->freeChain, blocks[0]->slot(3));
+  EXPECT_EQ(blocks[0]->slot(3)->next, nullptr);   // a block of four slots
+  raw->nodesPerBlock = 4;
+
+  raw->count |= 0x7777777700000000ull;   // 3 below garbage
+  Table()->getExtraFiles(raw);
+  EXPECT_EQ(raw->count, 3u);
+  EXPECT_EQ(list.Entries().size(), 3u);
+}
+#endif
+
 }  // namespace

@@ -74,7 +74,7 @@ TEST(ParserFuzz, MutatedAndTruncatedBodiesHaveADefinedOutcome) {
   ASSERT_TRUE(guard.ok());
   std::mt19937 random(20240611u);
   auto below = [&random](unsigned n) { return static_cast<unsigned>(random() % n); };
-  ExtraFileList list = {nullptr, nullptr, 0, nullptr, nullptr, 10};
+  ExtraFileList list = EmptyExtraFileList(10);
   int good = 0, bad = 0, checkedNames = 0;
 
   for (int round = 0; round < 120000; ++round) {
