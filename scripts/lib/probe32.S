@@ -6,10 +6,10 @@ _start:
         mov $122, %eax            # newuname(&buf)
         mov $buf, %ebx
         int $0x80
-        mov $4, %eax              # write(1, buf.machine, 6)
+        mov $4, %eax              # write(1, buf.machine, 8): the name, NUL-padded
         mov $1, %ebx
         mov $buf+260, %ecx
-        mov $6, %edx
+        mov $8, %edx
         int $0x80
         mov $1, %eax              # exit(0)
         xor %ebx, %ebx

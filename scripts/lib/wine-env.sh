@@ -64,7 +64,8 @@ zr_probe_32bit() {
       ld -m elf_i386 -o "$dir/probe" "$dir/probe.o" || { echo "none"; return 1; }
   fi
   local machine
-  machine="$("$dir/probe" 2>/dev/null | tr -d '\0')" || true
+  # The name ends at its first NUL; what follows in the field is not ours.
+  machine="$("$dir/probe" 2>/dev/null | tr '\0' '\n' | head -n1)" || true
   case "$machine" in
     x86_64) echo native ;;
     i?86) echo emulated ;;
