@@ -167,6 +167,7 @@ zr_start_wineserver() {
 # minutes, mostly waiting, while the builds run); zr_start_wine waits for it.
 zr_create_prefix_async() {
   zr_start_wineserver
+  [ -n "$ZR_BOOT_PID" ] && return 0
   [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.zr-complete" ] && return 0
   echo "== creating the 64-bit Wine prefix $WINEPREFIX (32-bit half: $ZR_32BIT)"
   ( "$ZR_WINE64" wineboot --init </dev/null >"$ZR_BUILD/wineprefix.log" 2>&1 ) &
