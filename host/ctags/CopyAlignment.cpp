@@ -7,7 +7,7 @@ namespace {
 
 // Pairings are searched in steps of r * (slack + 1)^2; past this many the
 // copies are placed one by one instead (a file with thousands of equal lines).
-constexpr long long kMostSteps = 4000000;
+constexpr long long kMostSteps = 1000000;
 
 // What a pairing costs, compared in this order: places where the offset
 // changes, lines by which it changes in all, and how far the first paired
@@ -118,7 +118,9 @@ std::vector<int> AlignCopies(const std::vector<int>& tagged, const std::vector<i
   auto copyOf = [&](int t, int c) { return t + (k > m ? c : 0); };
   auto lineOf = [&](int t, int c) { return t + (k > m ? 0 : c); };
   auto offsetOf = [&](int t, int c) { return static_cast<long long>(now[lineOf(t, c)]) - tagged[copyOf(t, c)]; };
-  auto aboveOf = [&](int t, int c) { return path.Above(tagged[copyOf(t, c)]); };
+  std::vector<int> landmarksAbove(tagged.size());
+  for (size_t i = 0; i < tagged.size(); ++i) landmarksAbove[i] = path.Above(tagged[i]);
+  auto aboveOf = [&](int t, int c) { return landmarksAbove[copyOf(t, c)]; };
 
   const long long most = std::numeric_limits<long long>::max();
   const Cost none = {most, most, most};
