@@ -4,6 +4,7 @@
 // tag's own copy of a repeated line, with all the file's tags, after edits.
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include "host/ctags/CopyAlignment.h"
 #include "host/ctags/CtagsLine.h"
 #include "host/ctags/JumpLine.h"
 #include "host/ctags/Landmarks.h"
@@ -242,6 +243,20 @@ TEST(RepeatedLine, OneTagAloneTakesTheNearestLineAndAMovedLandmarkIsLeftOut) {
   ASSERT_EQ(marks.size(), 2u);
   EXPECT_EQ(marks[0].then, 3);
   EXPECT_EQ(marks[1].then, 5);
+}
+
+TEST(RepeatedLine, AFileOfThousandsOfEqualLinesPlacesEachCopyByTheNearestLandmark) {
+  // One tagged copy among 1,001 lines holding its text: too many pairings to
+  // weigh, so the copy goes to its old line moved by its nearest landmark.
+  std::vector<int> now;
+  for (int line = 10; line <= 1010; ++line) now.push_back(line);
+  const std::vector<LineShift> marks = {{100, 103}, {2000, 2009}};
+  EXPECT_EQ(AlignCopies({500}, now, marks), std::vector<int>({503}));
+  EXPECT_EQ(AlignCopies({1500}, now, marks), std::vector<int>({1010}));
+  // A few lines: the pairing. Between landmarks moved by 3 and by 9, 503 and
+  // 509 each need one place of change: the tie goes to the lower line.
+  EXPECT_EQ(AlignCopies({500}, {497, 503, 509}, marks), std::vector<int>({509}));
+  EXPECT_EQ(AlignCopies({500}, {497, 503, 509}, {{100, 103}, {2000, 2003}}), std::vector<int>({503}));
 }
 
 }  // namespace
