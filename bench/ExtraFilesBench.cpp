@@ -107,7 +107,7 @@ void RunExtraFilesBench(const Options& options, Table& table) {
     t.get = MedianSeconds(runs, [&] { copy.Clear(); }, [&] { module->getExtraFiles(copy.raw()); });
     const HostExtraFileList& got = copy.list();
     if (got.count != static_cast<unsigned>(n) || !got.tail || got.tail->name != EntryName(n - 1))
-      fprintf(stderr, "extrafiles: %d entries saved and loaded gave %u back\n", n, got.count);
+      fprintf(stderr, "extrafiles: %d entries saved and loaded gave %u back\n", n, static_cast<unsigned>(got.count));
     const int blocks = static_cast<int>(copy.Blocks().size());
     // The host copying the same entries into a list of its own: the floor of both copies.
     HostExtraFiles hostCopy;
