@@ -1,0 +1,48 @@
+#!/bin/bash
+# The init program of scripts/vm32-test's virtual machine, run as process 1:
+# mounts what Wine and Xvfb need, runs the 32-bit suite whole with the kernel
+# running its programs natively, prints "== vm32: ctest exit N" and powers the
+# machine off. /zr-env names the project and build folders (the same paths as
+# on the host, which the build's ctest files hold); /zr-args holds ctest's
+# extra arguments, one a line.
+mount -t proc proc /proc
+mountpoint -q /sys || mount -t sysfs sys /sys
+mountpoint -q /dev || mount -t devtmpfs dev /dev
+mkdir -p /dev/pts /dev/shm
+mount -t devpts devpts /dev/pts
+mount -t tmpfs tmpfs /dev/shm
+mount -t tmpfs tmpfs /tmp
+mount -t tmpfs tmpfs /run
+export PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
+hostname zr-vm32
+
+run_suite() {
+  source /zr-env
+  source "$ZR_ROOT/scripts/lib/wine-env.sh"
+  trap zr_stop_all EXIT
+  echo "== vm32: kernel $(uname -r), $(nproc) processors"
+  zr_setup_32bit || return 1
+  if [ "$ZR_32BIT" != native ]; then
+    echo "== vm32: this kernel does not run 32-bit programs natively" >&2
+    return 1
+  fi
+  zr_start_display
+  zr_create_prefix_async
+  zr_start_wine || return 1
+  local args=()
+  [ -s /zr-args ] && mapfile -t args </zr-args
+  local start=$SECONDS status=0
+  (cd "$ZR_BUILD32" && ctest --output-on-failure -j2 "${args[@]}") || status=$?
+  echo "== vm32: 32-bit suite took $((SECONDS - start)) s; $(grep -hE '^\[  PASSED  \] [0-9]+ test' \
+    "$ZR_BUILD32/Testing/Temporary/LastTest.log" 2>/dev/null | awk '{ n += $4 } END { print n + 0 }') test cases passed"
+  return $status
+}
+
+status=0
+(run_suite) || status=$?
+echo "== vm32: ctest exit $status"
+sync
+# Power off at once: process 1 must not end, and nothing here needs a clean
+# shutdown (the disk image is made anew for every run).
+echo o >/proc/sysrq-trigger
+sleep 60
