@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the full-disk case of extrafiles_tests with a 256 KiB file-size limit.
 # SIGXFSZ is ignored, so a write past the limit comes back short (or failed)
-# instead of killing the process. Usage: disk-full.sh <wine-run> <test exe>
+# instead of killing the process. Usage: disk-full.sh <gtest-run> <test exe>
 set -u
 runner="$1"
 exe="$2"

@@ -3,7 +3,7 @@
 # links, which the test program itself cannot make: extra.xef leading to
 # real.xef, and bad.xef.old leading to itself (a name the system cannot
 # examine). Afterwards both must still be links.
-# Usage: links.sh <wine-run> <test exe> <folder>
+# Usage: links.sh <gtest-run> <test exe> <folder>
 set -u
 runner="$1"
 exe="$2"

@@ -4,7 +4,7 @@
 # permission bits (root passes them) stop a file being made there; the
 # immutable attribute does. Where it cannot be set (file system, missing
 # capability), the case is reported as skipped (77).
-# Usage: readonly-folder.sh <wine-run> <test exe> <folder>
+# Usage: readonly-folder.sh <gtest-run> <test exe> <folder>
 set -u
 runner="$1"
 exe="$2"
