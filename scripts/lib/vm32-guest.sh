@@ -33,8 +33,7 @@ run_suite() {
   [ -s /zr-args ] && mapfile -t args </zr-args
   local start=$SECONDS status=0
   (cd "$ZR_BUILD32" && ctest --output-on-failure -j2 "${args[@]}") || status=$?
-  echo "== vm32: 32-bit suite took $((SECONDS - start)) s; $(grep -hE '^\[  PASSED  \] [0-9]+ test' \
-    "$ZR_BUILD32/Testing/Temporary/LastTest.log" 2>/dev/null | awk '{ n += $4 } END { print n + 0 }') test cases passed"
+  echo "== vm32: 32-bit suite took $((SECONDS - start)) s; $(zr_cases_passed "$ZR_BUILD32") test cases passed"
   return $status
 }
 

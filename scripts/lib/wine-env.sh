@@ -128,6 +128,12 @@ zr_build() {
   zr_build_one x86_64 "$@" && zr_build_one i686 "$@"
 }
 
+# The GoogleTest cases that passed in a build's last ctest run, added up.
+zr_cases_passed() {
+  grep -hE '^\[  PASSED  \] [0-9]+ test' "$1/Testing/Temporary/LastTest.log" 2>/dev/null |
+    awk '{ n += $4 } END { print n + 0 }'
+}
+
 zr_wine_env() {
   export WINEPREFIX="${ZR_WINEPREFIX:-$ZR_BUILD/wineprefix}"
   export WINEARCH=win64
