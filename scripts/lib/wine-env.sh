@@ -118,8 +118,11 @@ zr_build_one() {
   local peer=()
   # The 32-bit build's interchange test runs the 64-bit build's xf tool too.
   [ "$arch" = i686 ] && peer=(-DZR_PEER_BIN="$ZR_BUILD64/bin")
+  # A compiler cache where the machine has one (never installed here).
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   cmake -S "$ZR_ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ZR_ROOT/cmake/mingw-$arch.cmake" \
-        "${peer[@]}" >/dev/null
+        "${peer[@]}" "${launcher[@]}" >/dev/null
   cmake --build "$dir" "$@"
 }
 
