@@ -17,10 +17,10 @@
 #include "host/app/HostOptions.h"
 #include "host/app/HostSession.h"
 #include "host/app/MainWindow.h"
-#include "host/ctags/TagSet.h"
-#include "host/dialogs/SubstringFilter.h"
-#include "host/dialogs/TagBrowserDialog.h"
-#include "host/module/ModuleLoader.h"
+#include "host/tagstore/TagSet.h"
+#include "host/filterdialogs/SubstringFilter.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
+#include "host/addin/ModuleLoader.h"
 
 namespace bench {
 
@@ -244,8 +244,8 @@ void MeasureFilterKeys(const Options& options, Table& table) {
   if (!tags.Load(options.tags)) return;
   std::vector<TagEntry*> matching;
   for (TagEntry* tag : tags.tags()) {
-    std::string name = SubstringFilter::Lower(static_cast<const char*>(tag->name));
-    std::string parent = SubstringFilter::Lower(static_cast<const char*>(tag->scope));
+    std::string name = SubstringFilter::Lower(tag->Name());
+    std::string parent = SubstringFilter::Lower(tag->Scope());
     if (name.find("malloc") != std::string::npos || parent.find("tcb") != std::string::npos) matching.push_back(tag);
   }
   ModuleSession module;

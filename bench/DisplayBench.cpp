@@ -13,8 +13,8 @@
 #include "bench/ConstantListCtrl.h"
 #include "bench/Groups.h"
 #include "bench/ModuleSession.h"
-#include "host/objects/FileEntry.h"
-#include "host/objects/TagEntry.h"
+#include "host/addin/FileEntry.h"
+#include "host/addin/TagEntry.h"
 
 namespace bench {
 

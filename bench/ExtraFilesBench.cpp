@@ -9,7 +9,7 @@
 #include "bench/Groups.h"
 #include "bench/ModuleSession.h"
 #include "bench/PlainFile.h"
-#include "host/extrafiles/HostExtraFileList.h"
+#include "host/addin/HostExtraFileList.h"
 
 namespace bench {
 

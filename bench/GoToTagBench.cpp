@@ -11,7 +11,7 @@
 #include "bench/ModuleSession.h"
 #include "host/ide/IdeIdentifiers.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/objects/TagEntry.h"
+#include "host/addin/TagEntry.h"
 
 namespace bench {
 

@@ -2,7 +2,7 @@
 
 #include "fw/Wnd.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/Workspace.h"
 
 namespace bench {
 

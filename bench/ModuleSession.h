@@ -3,7 +3,7 @@
 // application object, the host's workspace naming the extra-files path, and a
 // hidden top-level window active so that the module finds an IDE frame.
 #include "fw/String.h"
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 
 class ReferenceIde;
 

@@ -1,4 +1,4 @@
-#include "host/objects/FileEntry.h"
+#include "host/addin/FileEntry.h"
 
 CString FileEntry::DisplayName() const {
   if (m_extension.IsEmpty()) return m_bareName;

@@ -1,4 +1,4 @@
-#include "host/extrafiles/HostExtraFileList.h"
+#include "host/addin/HostExtraFileList.h"
 #include <cstdlib>
 #include <new>
 #include "fw/Exceptions.h"

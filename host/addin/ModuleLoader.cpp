@@ -1,4 +1,4 @@
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 
 ModuleLoader::~ModuleLoader() {
   Destroy();

@@ -2,7 +2,7 @@
 // Loads ZorvoReg.mod the way the host add-in does: LoadLibrary, the two
 // exports, ZorvoRegCreate for the table, ZorvoRegDestroy and FreeLibrary.
 #include <windows.h>
-#include "host/module/ModuleTable.h"
+#include "host/addin/ModuleTable.h"
 
 class ModuleLoader {
  public:

@@ -1,4 +1,4 @@
-#include "host/workspace/ProjectFile.h"
+#include "host/addin/ProjectFile.h"
 #include <windows.h>
 #include <cstring>
 

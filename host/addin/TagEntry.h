@@ -6,7 +6,7 @@
 // out stay valid while the tag lives.
 #include <windows.h>
 #include "fw/String.h"
-#include "host/objects/FileEntry.h"
+#include "host/addin/FileEntry.h"
 
 class TagEntry final {
  public:
@@ -22,6 +22,11 @@ class TagEntry final {
   TagEntry* parent = nullptr;   // not owned
   FileEntry* file = nullptr;    // the tag's source file, not owned
   CString scope;          // the qualified parent ("geo::flat::Circle"), empty at file level
+
+  // The host's own reading of the texts above (not through the table).
+  const char* Name() const { return name; }
+  const char* ParentName() const { return parentName; }
+  const char* Scope() const { return scope; }
 
   virtual int GetTypeCode() { return typeCode; }                       // 0
   virtual void Reserved1() {}

@@ -1,4 +1,4 @@
-#include "host/workspace/Workspace.h"
+#include "host/addin/Workspace.h"
 
 WorkspaceFileCollection* Workspace::GetWorkspaceFiles() {
   m_log.Add(WorkspaceCallKind::GetWorkspaceFiles, CString());

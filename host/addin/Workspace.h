@@ -3,9 +3,9 @@
 // ZorvoRegCreate): positions 1 (GetWorkspaceFiles), 6 (GetExtraFilesPath)
 // and 11 (LoadProjectFile) of its table of virtual member functions. Every call
 // is recorded in the log.
-#include "host/workspace/ProjectFile.h"
-#include "host/workspace/WorkspaceCallLog.h"
-#include "host/workspace/WorkspaceFileCollection.h"
+#include "host/addin/ProjectFile.h"
+#include "host/addin/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceFileCollection.h"
 
 class Workspace final {
  public:

@@ -1,4 +1,4 @@
-#include "host/workspace/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceCallLog.h"
 #include <windows.h>
 
 bool FileModificationTime(const char* path, long long& seconds) {

@@ -1,5 +1,5 @@
-#include "host/workspace/WorkspaceFile.h"
-#include "host/workspace/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceFile.h"
+#include "host/addin/WorkspaceCallLog.h"
 
 bool WorkspaceFile::GetFirstFlag() {
   if (m_log) m_log->Add(WorkspaceCallKind::GetFirstFlag, m_name, m_firstFlag);

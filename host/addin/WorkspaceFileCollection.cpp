@@ -1,5 +1,5 @@
-#include "host/workspace/WorkspaceFileCollection.h"
-#include "host/workspace/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceFileCollection.h"
+#include "host/addin/WorkspaceCallLog.h"
 
 WorkspaceFile* WorkspaceFileCollection::FindFile(CStringArg name) {
   const CString adopted = CString::Adopt(name);

@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-#include "host/workspace/WorkspaceFile.h"
+#include "host/addin/WorkspaceFile.h"
 
 class WorkspaceFileCollection final {
  public:

@@ -5,9 +5,9 @@
 // written as two digits, bit 0 then bit 1 ("10": add to workspace only).
 #include <string>
 #include <vector>
-#include "host/extrafiles/HostExtraFileList.h"
-#include "host/module/ModuleTable.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/HostExtraFileList.h"
+#include "host/addin/ModuleTable.h"
+#include "host/addin/Workspace.h"
 
 class ExtraFilesController {
  public:

@@ -10,9 +10,9 @@
 #include "fw/WinApp.h"
 #include "host/app/HostOptions.h"
 #include "host/app/HostSession.h"
-#include "host/app/KeyInput.h"
+#include "host/script/KeyInput.h"
 #include "host/app/MainWindow.h"
-#include "host/app/ScriptRunner.h"
+#include "host/script/ScriptRunner.h"
 
 namespace {
 

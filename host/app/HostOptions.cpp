@@ -1,7 +1,7 @@
 #include "host/app/HostOptions.h"
 #include <windows.h>
 #include <shlobj.h>
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 
 bool HostOptions::Parse(const std::vector<std::string>& args, std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
@@ -85,7 +85,7 @@ std::string HostOptions::Usage() {
 
 std::string HostOptions::CtagsCommand() {
   // The source tree is where this program was built from (a Linux path).
-  std::string options = std::string(ZR_SOURCE_DIR) + "/host/ctags/zorvoreg.ctags";
+  std::string options = std::string(ZR_SOURCE_DIR) + "/host/tagstore/zorvoreg.ctags";
   if (options.find(' ') != std::string::npos) options = "\"" + options + "\"";
   return "ctags --options=" + options + " -f tags -R .";
 }

@@ -9,7 +9,7 @@
 //   --lines             jump by the tags file's line numbers alone (exact on
 //                       the tree as tagged, blind to edits made since); by
 //                       default the host picks each jump's line when the tag
-//                       is chosen (host/ctags/JumpLine.h)
+//                       is chosen (host/jumplines/JumpLine.h)
 //   --script FILE       run the commands of FILE and print a transcript
 //   --help, -h          print the usage and exit
 #include <string>

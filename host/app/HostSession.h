@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 #include "host/app/HostOptions.h"
-#include "host/ctags/TagSet.h"
+#include "host/tagstore/TagSet.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/module/ModuleLoader.h"
-#include "host/objects/FileEntry.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/ModuleLoader.h"
+#include "host/addin/FileEntry.h"
+#include "host/addin/Workspace.h"
 
 class HostSession {
  public:

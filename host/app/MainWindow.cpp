@@ -1,6 +1,6 @@
 #include "host/app/MainWindow.h"
 #include <algorithm>
-#include "host/app/ChosenTag.h"
+#include "host/jumplines/ChosenTag.h"
 #include "host/ide/AnsiText.h"
 
 namespace {

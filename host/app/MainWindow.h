@@ -11,8 +11,8 @@
 #include "host/app/ExtraFilesController.h"
 #include "host/app/ExtraFilesWindow.h"
 #include "host/app/HostSession.h"
-#include "host/dialogs/FilePickerDialog.h"
-#include "host/dialogs/TagBrowserDialog.h"
+#include "host/filterdialogs/FilePickerDialog.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
 
 class MainWindow : public CWnd {
  public:

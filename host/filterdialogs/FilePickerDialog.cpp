@@ -1,4 +1,4 @@
-#include "host/dialogs/FilePickerDialog.h"
+#include "host/filterdialogs/FilePickerDialog.h"
 #include <commctrl.h>
 
 BEGIN_MESSAGE_MAP(FilePickerDialog, FilterDialog)

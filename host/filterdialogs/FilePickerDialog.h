@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "host/dialogs/FilterDialog.h"
-#include "host/dialogs/SubstringFilter.h"
-#include "host/objects/FileEntry.h"
+#include "host/filterdialogs/FilterDialog.h"
+#include "host/filterdialogs/SubstringFilter.h"
+#include "host/addin/FileEntry.h"
 
 class FilePickerDialog : public FilterDialog {
  public:

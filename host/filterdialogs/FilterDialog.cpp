@@ -1,4 +1,4 @@
-#include "host/dialogs/FilterDialog.h"
+#include "host/filterdialogs/FilterDialog.h"
 #include <commctrl.h>
 #include <algorithm>
 #include "fw/WinApp.h"

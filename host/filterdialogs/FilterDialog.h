@@ -10,7 +10,7 @@
 #include <vector>
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
-#include "host/module/ModuleTable.h"
+#include "host/addin/ModuleTable.h"
 
 // Notification code of the module's filter notification (NM_CHAR).
 constexpr UINT kFilterChangedCode = static_cast<UINT>(-18);

@@ -1,4 +1,4 @@
-#include "host/dialogs/SubstringFilter.h"
+#include "host/filterdialogs/SubstringFilter.h"
 #include <array>
 
 namespace {

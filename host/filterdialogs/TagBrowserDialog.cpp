@@ -1,4 +1,4 @@
-#include "host/dialogs/TagBrowserDialog.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
 #include <commctrl.h>
 #include <string>
 
@@ -50,8 +50,9 @@ SubstringFilter TagBrowserDialog::KeysOf(const std::vector<TagEntry*>& tags) {
   SubstringFilter filter(3);
   std::string qualified;
   for (TagEntry* tag : tags) {
-    qualified = tag->scope.IsEmpty() ? std::string() : std::string(tag->scope) + "::";
-    const char* keys[] = {tag->name, tag->parentName, qualified.c_str()};
+    const char* scope = tag->Scope();
+    qualified = *scope ? std::string(scope) + "::" : std::string();
+    const char* keys[] = {tag->Name(), tag->ParentName(), qualified.c_str()};
     filter.AddRow(keys);
   }
   return filter;

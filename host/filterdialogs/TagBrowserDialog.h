@@ -12,9 +12,9 @@
 // and "geo::flat" all find the members of geo::flat::Circle.
 #include <functional>
 #include <vector>
-#include "host/dialogs/FilterDialog.h"
-#include "host/dialogs/SubstringFilter.h"
-#include "host/objects/TagEntry.h"
+#include "host/filterdialogs/FilterDialog.h"
+#include "host/filterdialogs/SubstringFilter.h"
+#include "host/addin/TagEntry.h"
 
 class TagBrowserDialog : public FilterDialog {
  public:

@@ -1,5 +1,5 @@
-#include "host/app/ChosenTag.h"
-#include "host/ctags/JumpLine.h"
+#include "host/jumplines/ChosenTag.h"
+#include "host/jumplines/JumpLine.h"
 #include "host/ide/AnsiText.h"
 
 std::string NotWhereTheTagsSay(const CtagsEntry& entry) {

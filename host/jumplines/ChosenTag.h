@@ -6,7 +6,7 @@
 // of the tag's file or else the file on disk (JumpLine.h). The line then stays
 // as it is until the tag is chosen again.
 #include <string>
-#include "host/ctags/TagSet.h"
+#include "host/tagstore/TagSet.h"
 #include "host/ide/ReferenceIde.h"
 
 // Returns what the status line says about the jump: empty, or, when the

@@ -1,4 +1,4 @@
-#include "host/ctags/CopyAlignment.h"
+#include "host/jumplines/CopyAlignment.h"
 #include <algorithm>
 #include <cstdlib>
 #include <limits>

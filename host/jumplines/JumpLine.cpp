@@ -1,8 +1,8 @@
-#include "host/ctags/JumpLine.h"
+#include "host/jumplines/JumpLine.h"
 #include <algorithm>
-#include "host/ctags/CopyAlignment.h"
-#include "host/ctags/Landmarks.h"
-#include "host/ctags/TagPattern.h"
+#include "host/jumplines/CopyAlignment.h"
+#include "host/jumplines/Landmarks.h"
+#include "host/jumplines/TagPattern.h"
 #include "host/ide/AnsiText.h"
 #include "host/ide/TextSearch.h"
 

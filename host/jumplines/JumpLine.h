@@ -19,7 +19,7 @@
 // definition is not where the tags say (ChosenTag.h).
 #include <string>
 #include <vector>
-#include "host/ctags/CtagsLine.h"
+#include "host/tagstore/CtagsLine.h"
 
 // What the module searches for a search string: the string without its first
 // character and without its trailing run of '$'.

@@ -1,8 +1,8 @@
-#include "host/ctags/Landmarks.h"
+#include "host/jumplines/Landmarks.h"
 #include <algorithm>
 #include <map>
 #include <unordered_map>
-#include "host/ctags/TagPattern.h"
+#include "host/jumplines/TagPattern.h"
 
 namespace {
 

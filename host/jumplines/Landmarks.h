@@ -6,8 +6,8 @@
 // the most that stay in order.
 #include <string>
 #include <vector>
-#include "host/ctags/CopyAlignment.h"
-#include "host/ctags/CtagsLine.h"
+#include "host/jumplines/CopyAlignment.h"
+#include "host/tagstore/CtagsLine.h"
 
 // fileTags: the tags of the file (any order); lines: its text now, one
 // string per line without its line end. Ascending in both lines.

@@ -1,4 +1,4 @@
-#include "host/ctags/TagPattern.h"
+#include "host/jumplines/TagPattern.h"
 #include <cwchar>
 #include "host/ide/AnsiText.h"
 

@@ -5,7 +5,7 @@
 // return, so a line is taken up to its first one.
 #include <string>
 #include <vector>
-#include "host/ctags/CtagsLine.h"
+#include "host/tagstore/CtagsLine.h"
 
 class TagPattern {
  public:

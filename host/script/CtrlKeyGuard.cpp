@@ -1,4 +1,4 @@
-#include "host/app/CtrlKeyGuard.h"
+#include "host/script/CtrlKeyGuard.h"
 
 namespace {
 

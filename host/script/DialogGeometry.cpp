@@ -1,5 +1,5 @@
-#include "host/app/DialogGeometry.h"
-#include "host/app/ListRows.h"
+#include "host/script/DialogGeometry.h"
+#include "host/script/ListRows.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/app/ImageFile.h"
+#include "host/script/ImageFile.h"
 #include <wincodec.h>
 #include <cstring>
 #include "host/ide/AnsiText.h"

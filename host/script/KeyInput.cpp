@@ -1,7 +1,7 @@
-#include "host/app/KeyInput.h"
+#include "host/script/KeyInput.h"
 #include <cctype>
 #include "fw/Wnd.h"
-#include "host/app/CtrlKeyGuard.h"
+#include "host/script/CtrlKeyGuard.h"
 
 namespace {
 

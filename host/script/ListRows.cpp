@@ -1,4 +1,4 @@
-#include "host/app/ListRows.h"
+#include "host/script/ListRows.h"
 #include <commctrl.h>
 
 std::string CellText(HWND list, int item, int column) {

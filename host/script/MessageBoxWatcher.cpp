@@ -1,4 +1,4 @@
-#include "host/app/MessageBoxWatcher.h"
+#include "host/script/MessageBoxWatcher.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "host/app/ScriptRunner.h"
+#include "host/script/ScriptRunner.h"
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
-#include "host/app/DialogGeometry.h"
-#include "host/app/KeyInput.h"
-#include "host/app/ListRows.h"
-#include "host/app/WindowCapture.h"
+#include "host/script/DialogGeometry.h"
+#include "host/script/KeyInput.h"
+#include "host/script/ListRows.h"
+#include "host/script/WindowCapture.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 #include "host/app/MainWindow.h"
-#include "host/app/MessageBoxWatcher.h"
+#include "host/script/MessageBoxWatcher.h"
 
 class ScriptRunner {
  public:

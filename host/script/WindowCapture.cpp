@@ -1,7 +1,7 @@
-#include "host/app/WindowCapture.h"
+#include "host/script/WindowCapture.h"
 #include <vector>
-#include "host/app/ImageFile.h"
-#include "host/app/KeyInput.h"
+#include "host/script/ImageFile.h"
+#include "host/script/KeyInput.h"
 
 bool CaptureWindow(HWND window, const std::string& imagePath) {
   if (!IsWindow(window) || !IsImageFileName(imagePath)) return false;

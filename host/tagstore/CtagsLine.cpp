@@ -1,6 +1,6 @@
-#include "host/ctags/CtagsLine.h"
+#include "host/tagstore/CtagsLine.h"
 #include <cstdlib>
-#include "host/ctags/TagKind.h"
+#include "host/tagstore/TagKind.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/ctags/TagKind.h"
+#include "host/tagstore/TagKind.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/ctags/TagSet.h"
+#include "host/tagstore/TagSet.h"
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -6,7 +6,7 @@
 #include <thread>
 #include <unordered_map>
 #include <unordered_set>
-#include "host/ctags/TagKind.h"
+#include "host/tagstore/TagKind.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-#include "host/ctags/CtagsLine.h"
-#include "host/objects/TagEntry.h"
+#include "host/tagstore/CtagsLine.h"
+#include "host/addin/TagEntry.h"
 
 class TagSet {
  public:

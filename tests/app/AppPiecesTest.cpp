@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include "host/app/ExtraFilesController.h"
 #include "host/app/HostOptions.h"
-#include "host/app/KeyInput.h"
-#include "host/app/ListRows.h"
+#include "host/script/KeyInput.h"
+#include "host/script/ListRows.h"
 
 namespace {
 

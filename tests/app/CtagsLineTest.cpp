@@ -1,7 +1,7 @@
 // Single tags-file lines: address forms, escapes, fields, and lines that are not tags.
 #include <gtest/gtest.h>
-#include "host/ctags/CtagsLine.h"
-#include "host/ctags/TagKind.h"
+#include "host/tagstore/CtagsLine.h"
+#include "host/tagstore/TagKind.h"
 
 namespace {
 

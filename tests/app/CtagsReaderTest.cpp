@@ -4,9 +4,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
-#include "host/ctags/TagKind.h"
-#include "host/ctags/TagSet.h"
-#include "host/module/ModuleLoader.h"
+#include "host/tagstore/TagKind.h"
+#include "host/tagstore/TagSet.h"
+#include "host/addin/ModuleLoader.h"
 
 namespace {
 

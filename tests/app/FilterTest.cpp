@@ -2,9 +2,9 @@
 // keys, every key containing its needle, and narrowing from the last result
 // that must find exactly what a search of every row finds.
 #include <gtest/gtest.h>
-#include "host/dialogs/FilePickerDialog.h"
-#include "host/dialogs/SubstringFilter.h"
-#include "host/dialogs/TagBrowserDialog.h"
+#include "host/filterdialogs/FilePickerDialog.h"
+#include "host/filterdialogs/SubstringFilter.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <wincodec.h>
 #include <vector>
 #include "ProgramRunner.h"
-#include "host/app/ImageFile.h"
-#include "host/app/WindowCapture.h"
+#include "host/script/ImageFile.h"
+#include "host/script/WindowCapture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <vector>
 #include "CtrlBlock.h"
-#include "host/app/KeyInput.h"
+#include "host/script/KeyInput.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include "ProgramRunner.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/workspace/WorkspaceFileCollection.h"
+#include "host/addin/WorkspaceFileCollection.h"
 
 namespace {
 

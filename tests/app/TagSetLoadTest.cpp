@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 #include "ProgramRunner.h"
-#include "host/ctags/TagSet.h"
+#include "host/tagstore/TagSet.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "tests/dialogs/DialogTestSupport.h"
 #include <gtest/gtest.h>
 #include <utility>
-#include "host/app/CtrlKeyGuard.h"
-#include "host/module/ModuleLoader.h"
+#include "host/script/CtrlKeyGuard.h"
+#include "host/addin/ModuleLoader.h"
 
 namespace {
 

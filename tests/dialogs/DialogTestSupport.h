@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 #include "fw/Framework.h"
-#include "host/dialogs/FilePickerDialog.h"
-#include "host/dialogs/TagBrowserDialog.h"
-#include "host/module/ModuleTable.h"
+#include "host/filterdialogs/FilePickerDialog.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
+#include "host/addin/ModuleTable.h"
 
 // The module's table, valid for the whole test program.
 ModuleTable* Table();

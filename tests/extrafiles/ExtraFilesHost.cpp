@@ -1,7 +1,7 @@
 #include "tests/extrafiles/ExtraFilesHost.h"
 #include <cstdio>
 #include <utility>
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 #include <gtest/gtest.h>
-#include "host/extrafiles/HostExtraFileList.h"
-#include "host/module/ModuleTable.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/HostExtraFileList.h"
+#include "host/addin/ModuleTable.h"
+#include "host/addin/Workspace.h"
 #include "tests/extrafiles/FolderSnapshot.h"
 
 ModuleTable* Table();

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
-#include "host/extrafiles/HostExtraFileList.h"
+#include "host/addin/HostExtraFileList.h"
 #include "tests/hostcalls/ModuleUnderTest.h"
 
 namespace {

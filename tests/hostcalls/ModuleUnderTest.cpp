@@ -4,7 +4,7 @@
 #include <vector>
 #include "fw/DialogTemplate.h"
 #include "fw/Framework.h"
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 #include "tests/hostcalls/CallGate.h"
 
 namespace {

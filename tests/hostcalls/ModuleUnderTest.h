@@ -9,7 +9,7 @@
 #include <string>
 #include "fw/Dialog.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/module/ModuleTable.h"
+#include "host/addin/ModuleTable.h"
 #include "tests/hostcalls/StubHost.h"
 
 ModuleTable* Table();

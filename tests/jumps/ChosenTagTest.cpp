@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 #include "fw/Wnd.h"
-#include "host/app/ChosenTag.h"
-#include "host/app/MessageBoxWatcher.h"
-#include "host/ctags/JumpLine.h"
-#include "host/ctags/TagSet.h"
+#include "host/jumplines/ChosenTag.h"
+#include "host/script/MessageBoxWatcher.h"
+#include "host/jumplines/JumpLine.h"
+#include "host/tagstore/TagSet.h"
 #include "host/ide/AnsiText.h"
-#include "host/module/ModuleLoader.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/ModuleLoader.h"
+#include "host/addin/Workspace.h"
 
 namespace {
 

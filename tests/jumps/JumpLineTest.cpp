@@ -4,11 +4,11 @@
 // tag's own copy of a repeated line, with all the file's tags, after edits.
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include "host/ctags/CopyAlignment.h"
-#include "host/ctags/CtagsLine.h"
-#include "host/ctags/JumpLine.h"
-#include "host/ctags/Landmarks.h"
-#include "host/ctags/TagPattern.h"
+#include "host/jumplines/CopyAlignment.h"
+#include "host/tagstore/CtagsLine.h"
+#include "host/jumplines/JumpLine.h"
+#include "host/jumplines/Landmarks.h"
+#include "host/jumplines/TagPattern.h"
 #include "host/ide/AnsiText.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <vector>
 #include <gtest/gtest.h>
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 #include "tests/module/RawHost.h"
 
 // Loads ZorvoReg.mod afresh for every test; destroys, unloads and removes the

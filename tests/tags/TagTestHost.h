@@ -7,7 +7,7 @@
 #include <vector>
 #include <gtest/gtest.h>
 #include "host/ide/ReferenceIde.h"
-#include "host/module/ModuleLoader.h"
+#include "host/addin/ModuleLoader.h"
 
 // A host tag object: the operations at positions 0, 2, 3, 4, 6, 7, 11, 12 and
 // 14, each recording that it was called; the other positions are never called.

@@ -18,13 +18,13 @@
 #include <map>
 #include <string>
 #include "fw/WinApp.h"
-#include "host/app/ChosenTag.h"
+#include "host/jumplines/ChosenTag.h"
 #include "host/app/HostOptions.h"
-#include "host/app/jumpcheck/JumpRunner.h"
-#include "host/app/jumpcheck/JumpTally.h"
-#include "host/app/jumpcheck/TreeEdit.h"
-#include "host/ctags/JumpLine.h"
-#include "host/ctags/TagPattern.h"
+#include "host/tools/jumpcheck/JumpRunner.h"
+#include "host/tools/jumpcheck/JumpTally.h"
+#include "host/tools/jumpcheck/TreeEdit.h"
+#include "host/jumplines/JumpLine.h"
+#include "host/jumplines/TagPattern.h"
 #include "host/ide/AnsiText.h"
 
 namespace {

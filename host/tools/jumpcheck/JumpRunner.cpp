@@ -1,5 +1,5 @@
-#include "host/app/jumpcheck/JumpRunner.h"
-#include "host/app/ChosenTag.h"
+#include "host/tools/jumpcheck/JumpRunner.h"
+#include "host/jumplines/ChosenTag.h"
 #include "host/ide/AnsiText.h"
 
 JumpRunner::JumpRunner() {

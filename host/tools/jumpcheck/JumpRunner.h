@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 #include "fw/Wnd.h"
-#include "host/app/MessageBoxWatcher.h"
-#include "host/ctags/TagSet.h"
+#include "host/script/MessageBoxWatcher.h"
+#include "host/tagstore/TagSet.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/module/ModuleLoader.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/ModuleLoader.h"
+#include "host/addin/Workspace.h"
 
 struct JumpOutcome {
   int reported = -1;                // the line the tag reported to the module

@@ -1,4 +1,4 @@
-#include "host/app/jumpcheck/JumpTally.h"
+#include "host/tools/jumpcheck/JumpTally.h"
 #include <cstdio>
 
 void JumpTally::Add(const std::string& group, const std::string& missClass, bool exact, const std::string& miss,

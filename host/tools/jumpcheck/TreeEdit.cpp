@@ -1,9 +1,9 @@
-#include "host/app/jumpcheck/TreeEdit.h"
+#include "host/tools/jumpcheck/TreeEdit.h"
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include "host/ctags/JumpLine.h"
-#include "host/ctags/TagKind.h"
+#include "host/jumplines/JumpLine.h"
+#include "host/tagstore/TagKind.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // prototype left). Keeps where each tag's line went, for the jump check.
 #include <string>
 #include <vector>
-#include "host/ctags/TagSet.h"
+#include "host/tagstore/TagSet.h"
 
 // What the edits did to one tag's line.
 enum class TagEdit {

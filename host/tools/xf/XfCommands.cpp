@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 #include <vector>
-#include "host/app/xf/XfHost.h"
+#include "host/tools/xf/XfHost.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/app/xf/XfHost.h"
+#include "host/tools/xf/XfHost.h"
 #include "fw/Wnd.h"
 
 XfHost::XfHost() : m_files(nullptr, &m_workspace) {}

@@ -6,8 +6,8 @@
 #include "fw/Wnd.h"
 #include "host/app/ExtraFilesController.h"
 #include "host/ide/ReferenceIde.h"
-#include "host/module/ModuleLoader.h"
-#include "host/workspace/Workspace.h"
+#include "host/addin/ModuleLoader.h"
+#include "host/addin/Workspace.h"
 
 class XfHost {
  public:

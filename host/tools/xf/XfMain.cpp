@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 #include "fw/WinApp.h"
-#include "host/app/xf/XfHost.h"
+#include "host/tools/xf/XfHost.h"
 
 namespace {
 
