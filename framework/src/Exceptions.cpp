@@ -1,4 +1,4 @@
-// The framework's exception classes and the functions that raise them.
+// CFileException: a file operation's failure, and the function that raises one.
 #include "fw/Exceptions.h"
 
 #include <windows.h>
@@ -14,27 +14,7 @@ bool CopyMessage(char* buffer, unsigned size, const char* text) {
   return true;
 }
 
-// Raised when not even a small allocation succeeds; never deleted.
-CMemoryException g_outOfMemory(false);
-
 }  // namespace
-
-CException::CException() : m_bAutoDelete(true) {}
-CException::CException(bool autoDelete) : m_bAutoDelete(autoDelete) {}
-CException::~CException() = default;
-
-bool CException::GetErrorMessage(char* buffer, unsigned size) const {
-  if (buffer != nullptr && size > 0) buffer[0] = '\0';
-  return false;
-}
-
-bool CMemoryException::GetErrorMessage(char* buffer, unsigned size) const {
-  return CopyMessage(buffer, size, "Out of memory.");
-}
-
-bool CInvalidArgException::GetErrorMessage(char* buffer, unsigned size) const {
-  return CopyMessage(buffer, size, "Invalid argument.");
-}
 
 CFileException::CFileException(int cause, long osError, const char* fileName)
     : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}
@@ -96,14 +76,6 @@ int CFileException::OsErrorToCause(long osError) {
   }
 }
 
-void AfxThrowMemoryException() {
-  // A fresh object when one can still be made (so a plain delete by the catcher
-  // is harmless too), the static one otherwise.
-  CMemoryException* e = new (std::nothrow) CMemoryException();
-  if (e == nullptr) e = &g_outOfMemory;
-  throw e;
-}
-
 void AfxThrowFileException(int cause, long osError, const char* fileName) {
   CFileException* e = new (std::nothrow) CFileException(cause, osError, nullptr);
   if (e == nullptr) AfxThrowMemoryException();
@@ -113,11 +85,5 @@ void AfxThrowFileException(int cause, long osError, const char* fileName) {
     inner->Delete();
     // The file name is lost; the cause still travels.
   }
-  throw e;
-}
-
-void AfxThrowInvalidArgException() {
-  CInvalidArgException* e = new (std::nothrow) CInvalidArgException();
-  if (e == nullptr) AfxThrowMemoryException();
   throw e;
 }

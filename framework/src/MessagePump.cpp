@@ -1,5 +1,7 @@
-// The framework's message loops: every message taken from the queue is first
-// offered to the framework objects of its window and that window's parents.
+// The framework's message loops, the application's among them: every message
+// taken from the queue is first offered to the framework objects of its window
+// and that window's parents.
+#include "fw/WinApp.h"
 #include "fw/Wnd.h"
 #include "WndInternal.h"
 
@@ -72,4 +74,17 @@ void CWnd::EndModalLoop(int result) {
   m_bInModalLoop = false;
   // Wake the loop in case it is waiting for a message.
   if (m_hWnd != nullptr) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
+
+// GetMessage is called here rather than through AfxPumpOne, whose result
+// cannot carry the WM_QUIT code; each message then takes the same path as in
+// the framework's pump (pre-translation, translation, dispatch).
+int CWinApp::Run() {
+  MSG msg;
+  for (;;) {
+    BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return -1;
+    DispatchUnlessPreTranslated(msg);
+  }
 }

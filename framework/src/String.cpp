@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "StringPool.h"
-#include "fw/Exceptions.h"
+#include "fw/CoreExceptions.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "fw/Exceptions.h"
+#include "fw/CoreExceptions.h"
 
 namespace {
 constexpr int kMaxElements = INT_MAX / static_cast<int>(sizeof(CString));

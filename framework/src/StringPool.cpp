@@ -31,7 +31,7 @@
 #include <cstdlib>
 
 #include "SpinLock.h"
-#include "fw/String.h"
+#include "fw/StringData.h"
 #include "fw/StringPool.h"
 
 namespace fw {

@@ -3,7 +3,6 @@
 #include "fw/WinApp.h"
 
 #include "ProfileCache.h"
-#include "fw/Wnd.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -30,22 +29,6 @@ CWinApp::CWinApp(const char* appName) {
 CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
   delete m_profileCache;
-}
-
-// GetMessage is called here rather than through AfxPumpMessage, whose result
-// cannot carry the WM_QUIT code; each message then takes the same path as in
-// the framework's pump (pre-translation, translation, dispatch).
-int CWinApp::Run() {
-  MSG msg;
-  for (;;) {
-    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(msg.wParam);
-    if (got == -1) return -1;
-    if (!AfxPreTranslateMessage(&msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
 }
 
 CWinApp* AfxGetApp() { return g_app; }

@@ -1,36 +1,8 @@
 #pragma once
+#include "fw/CoreExceptions.h"
 #include "fw/String.h"
 
-// Exceptions are thrown as pointers (throw new CFileException(...)) and the
-// catcher deletes them (e->Delete()). Always use Delete: when memory is
-// exhausted AfxThrowMemoryException throws a preallocated static object whose
-// Delete does nothing.
-class FW_API CException {
- public:
-  CException();
-  explicit CException(bool autoDelete);
-  virtual ~CException();
-  void Delete() { if (m_bAutoDelete) delete this; }
-  // A readable description; false when none.
-  virtual bool GetErrorMessage(char* buffer, unsigned size) const;
-
-  bool m_bAutoDelete;   // false for static exception objects
-};
-
-class FW_API CMemoryException : public CException {
- public:
-  CMemoryException() = default;
-  explicit CMemoryException(bool autoDelete) : CException(autoDelete) {}
-  bool GetErrorMessage(char* buffer, unsigned size) const override;
-};
-
-// An index or argument outside what the callee accepts (for instance an
-// out-of-range CStringArray index); nothing was changed.
-class FW_API CInvalidArgException : public CException {
- public:
-  bool GetErrorMessage(char* buffer, unsigned size) const override;
-};
-
+// A file operation that failed: why (a Cause), the system's error code and the file's name.
 class FW_API CFileException : public CException {
  public:
   enum Cause {
@@ -48,7 +20,5 @@ class FW_API CFileException : public CException {
   CString m_strFileName;
 };
 
-// Raise the framework's exceptions (never return).
-[[noreturn]] FW_API void AfxThrowMemoryException();
+// Raises a CFileException (never returns).
 [[noreturn]] FW_API void AfxThrowFileException(int cause, long osError = -1, const char* fileName = nullptr);
-[[noreturn]] FW_API void AfxThrowInvalidArgException();

@@ -1,6 +1,14 @@
 #pragma once
 #include <cstddef>
 #include "fw/Export.h"
+#include "fw/StringData.h"
+
+// A CString crossing a binary interface by value, as the platform's compilers
+// pass one: the caller hands over one reference of its own, the callee adopts
+// it (CString::Adopt) and releases it. One pointer wide, passed on the stack.
+struct CStringArg {
+  char* pchData;
+};
 
 // 8-bit, reference-counted string, one pointer wide. The pointer addresses the
 // characters (zero-terminated); a CStringData header sits right before them.
@@ -13,20 +21,6 @@
 // fw/StringPool.h). Any allocation failure raises
 // CMemoryException. A null const char* reads as "". GetAt and operator[]
 // outside 0..GetLength()-1 give '\0'; SetAt outside that range does nothing.
-struct CStringData {
-  long nRefs;         // -1: locked; the shared empty string has its own marker
-  int nDataLength;    // characters, terminator excluded
-  int nAllocLength;   // room for characters, terminator excluded
-  char* data() { return reinterpret_cast<char*>(this + 1); }
-};
-
-// A CString crossing a binary interface by value, as the platform's compilers
-// pass one: the caller hands over one reference of its own, the callee adopts
-// it (CString::Adopt) and releases it. One pointer wide, passed on the stack.
-struct CStringArg {
-  char* pchData;
-};
-
 class FW_API CString {
  public:
   CString();
