@@ -1,12 +1,11 @@
-// Message map lookup and dispatch, notification reflection, and the window
-// procedure that brings every message of an attached window to its object.
+// Message map lookup and dispatch: each entry's handler called with the
+// arguments its kind decodes from the message, notification reflection, and
+// the default processing a handler may ask for.
 #include <cstring>
 #include "fw/Wnd.h"
-#include "WndInternal.h"
 
 namespace {
 
-typedef LRESULT (CWnd::*PMsgLwl)(WPARAM, LPARAM);
 typedef void (CWnd::*PMsgNotify)(NMHDR*, LRESULT*);
 typedef void (CWnd::*PMsgVoid)();
 
@@ -36,6 +35,81 @@ const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* map, Match match) {
 // and buttons (BN_CLICKED, code 0).
 bool IsCommandCode(UINT code, HWND control) { return code == 0 || (code == 1 && control == nullptr); }
 
+// The kinds of entry found by the message alone; WM_COMMAND and WM_NOTIFY
+// entries carry a code and an ID, reflected ones a reflection message. A code
+// this framework does not know is never matched.
+bool IsMessageKind(UINT sig) { return sig == AfxSig_lwl || (sig >= AfxSig_vMessage && sig <= AfxSig_vMinMaxInfo); }
+
+// A point packed into lParam: two signed 16-bit coordinates (negative left of
+// or above the origin, as on a second monitor or during a capture).
+POINT PointOf(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// Calls a message entry's handler with its arguments; false when the message
+// lacks what the handler needs (it then gets the default processing).
+bool CallMessageHandler(CWnd& wnd, const AFX_MSGMAP_ENTRY* entry, WPARAM wParam, LPARAM lParam,
+                        LRESULT* result) {
+  *result = 0;
+  switch (entry->nSig) {
+    case AfxSig_lwl:
+      *result = (wnd.*HandlerOf<LRESULT (CWnd::*)(WPARAM, LPARAM)>(entry))(wParam, lParam);
+      return true;
+    case AfxSig_vMessage:
+      (wnd.*HandlerOf<void (CWnd::*)()>(entry))();
+      return true;
+    case AfxSig_vSize:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT, int, int)>(entry))(static_cast<UINT>(wParam), LOWORD(lParam),
+                                                               HIWORD(lParam));
+      return true;
+    case AfxSig_bEraseBkgnd:
+      *result = (wnd.*HandlerOf<bool (CWnd::*)(HDC)>(entry))(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
+      return true;
+    case AfxSig_vMouse:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT, POINT)>(entry))(static_cast<UINT>(wParam), PointOf(lParam));
+      return true;
+    case AfxSig_vWheel:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT, short, POINT)>(entry))(
+          GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam));
+      return true;
+    case AfxSig_vScroll:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT, UINT, HWND)>(entry))(LOWORD(wParam), HIWORD(wParam),
+                                                                 reinterpret_cast<HWND>(lParam));
+      return true;
+    case AfxSig_vKey:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT, UINT, UINT)>(entry))(static_cast<UINT>(wParam), LOWORD(lParam),
+                                                                 HIWORD(lParam));
+      return true;
+    case AfxSig_vMinMaxInfo:
+      if (lParam == 0) return false;
+      (wnd.*HandlerOf<void (CWnd::*)(MINMAXINFO*)>(entry))(reinterpret_cast<MINMAXINFO*>(lParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The message whose handler runs on this thread, for CWnd::Default; handlers
+// may send messages of their own, so each call keeps the one before it.
+struct DispatchedMessage {
+  CWnd* wnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+thread_local const DispatchedMessage* t_dispatched = nullptr;
+
+class DispatchScope {
+ public:
+  explicit DispatchScope(const DispatchedMessage& message) : m_outer(t_dispatched) { t_dispatched = &message; }
+  ~DispatchScope() { t_dispatched = m_outer; }
+  DispatchScope(const DispatchScope&) = delete;
+  DispatchScope& operator=(const DispatchScope&) = delete;
+
+ private:
+  const DispatchedMessage* m_outer;
+};
+
 }  // namespace
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
@@ -46,19 +120,9 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
 
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
-  return result;
-}
-
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (m_pfnSuper != nullptr) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
-}
-
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   const AFX_MSGMAP* map = GetMessageMap();
+  const DispatchedMessage dispatched = {this, message, wParam, lParam};
   if (message == WM_NOTIFY) {
     NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
     if (header == nullptr) return false;
@@ -70,6 +134,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
              e.nID == static_cast<UINT>(header->idFrom);
     });
     if (entry != nullptr) {
+      DispatchScope scope(dispatched);
       *result = 0;
       (this->*HandlerOf<PMsgNotify>(entry))(header, result);
       return true;
@@ -86,17 +151,24 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
              (e.nCode == code || (e.nCode == 0xFFFFFFFFu && IsCommandCode(code, control)));
     });
     if (entry != nullptr) {
+      DispatchScope scope(dispatched);
       (this->*HandlerOf<PMsgVoid>(entry))();
       *result = 0;
       return true;
     }
   }
   const AFX_MSGMAP_ENTRY* entry = FindEntry(map, [message](const AFX_MSGMAP_ENTRY& e) {
-    return e.nMessage == message && e.nSig == AfxSig_lwl;
+    return e.nMessage == message && IsMessageKind(e.nSig);
   });
   if (entry == nullptr) return false;
-  *result = (this->*HandlerOf<PMsgLwl>(entry))(wParam, lParam);
-  return true;
+  DispatchScope scope(dispatched);
+  return CallMessageHandler(*this, entry, wParam, lParam, result);
+}
+
+LRESULT CWnd::Default() {
+  const DispatchedMessage* dispatched = t_dispatched;
+  if (dispatched == nullptr || dispatched->wnd != this || m_hWnd == nullptr) return 0;
+  return DefWindowProc(dispatched->message, dispatched->wParam, dispatched->lParam);
 }
 
 bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -127,30 +199,4 @@ bool CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return true;
   }
   return false;
-}
-
-LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
-  if (wnd == nullptr) {
-    // No object (yet, or any more): the window's own default processing.
-    WNDPROC super = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kAfxSuperProcProp));
-    if (message == WM_NCDESTROY) ::RemovePropA(hwnd, kAfxSuperProcProp);
-    if (super != nullptr) return ::CallWindowProcA(super, hwnd, message, wParam, lParam);
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-  if (message != WM_NCDESTROY) return wnd->WindowProc(message, wParam, lParam);
-
-  // The last message of the window: let the object see it, then give the
-  // window back its own procedure, forget the handle and tell the object.
-  LRESULT result = wnd->WindowProc(message, wParam, lParam);
-  if (CWnd::FromHandlePermanent(hwnd) == wnd) {
-    if (wnd->m_pfnSuper != nullptr) {
-      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wnd->m_pfnSuper));
-      wnd->m_pfnSuper = nullptr;
-    }
-    ::RemovePropA(hwnd, kAfxSuperProcProp);
-    wnd->Detach();
-    wnd->PostNcDestroy();
-  }
-  return result;
 }

@@ -82,6 +82,10 @@ class FW_API CWnd {
   // Finds and calls a handler in the message map; true when one handled it.
   virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   bool ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // From a message map handler: the default processing (DefWindowProc) of the
+  // message being handled, with its own wParam and lParam. Elsewhere, or once
+  // the window is gone, nothing is done and the result is 0.
+  LRESULT Default();
   WNDPROC m_pfnSuper;   // default processing of a subclassed window
 
  private:
