@@ -23,6 +23,16 @@ std::wstring ExpandTabs(const std::wstring& line, size_t columns) {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(EditorView, CWnd)
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
+  ON_WM_SIZE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_MOUSEWHEEL()
+  ON_WM_VSCROLL()
+  ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
 EditorView::EditorView(ReferenceIde& ide) : m_ide(ide) {}
 
 EditorView::~EditorView() {
@@ -87,7 +97,7 @@ void EditorView::Sync() {
   }
 }
 
-void EditorView::Paint() {
+void EditorView::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(m_hWnd, &ps);
   RECT client;
@@ -139,50 +149,37 @@ void EditorView::Paint() {
   EndPaint(m_hWnd, &ps);
 }
 
-LRESULT EditorView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_SIZE:
-      ScrollTo(m_topLine);
-      break;
-    case WM_LBUTTONDOWN:
-      SetFocus();
-      return 0;
-    case WM_MOUSEWHEEL:
-      ScrollTo(m_topLine - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
-      return 0;
-    case WM_VSCROLL: {
-      int page = VisibleLines();
-      switch (LOWORD(wParam)) {
-        case SB_LINEUP: ScrollTo(m_topLine - 1); break;
-        case SB_LINEDOWN: ScrollTo(m_topLine + 1); break;
-        case SB_PAGEUP: ScrollTo(m_topLine - page); break;
-        case SB_PAGEDOWN: ScrollTo(m_topLine + page); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: ScrollTo(HIWORD(wParam)); break;
-        default: break;
-      }
-      return 0;
-    }
-    case WM_KEYDOWN: {
-      int page = VisibleLines();
-      switch (wParam) {
-        case VK_UP: ScrollTo(m_topLine - 1); return 0;
-        case VK_DOWN: ScrollTo(m_topLine + 1); return 0;
-        case VK_PRIOR: ScrollTo(m_topLine - page); return 0;
-        case VK_NEXT: ScrollTo(m_topLine + page); return 0;
-        case VK_HOME: ScrollTo(1); return 0;
-        case VK_END: ScrollTo(LineCount()); return 0;
-        default: break;
-      }
-      break;
-    }
-    default:
-      break;
+void EditorView::OnSize(UINT, int, int) {
+  ScrollTo(m_topLine);
+  Default();
+}
+
+void EditorView::OnLButtonDown(UINT, POINT) { SetFocus(); }
+
+void EditorView::OnMouseWheel(UINT, short delta, POINT) { ScrollTo(m_topLine - 3 * delta / WHEEL_DELTA); }
+
+void EditorView::OnVScroll(UINT code, UINT position, HWND) {
+  int page = VisibleLines();
+  switch (code) {
+    case SB_LINEUP: ScrollTo(m_topLine - 1); break;
+    case SB_LINEDOWN: ScrollTo(m_topLine + 1); break;
+    case SB_PAGEUP: ScrollTo(m_topLine - page); break;
+    case SB_PAGEDOWN: ScrollTo(m_topLine + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: ScrollTo(static_cast<int>(position)); break;
+    default: break;
   }
-  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void EditorView::OnKeyDown(UINT key, UINT, UINT) {
+  int page = VisibleLines();
+  switch (key) {
+    case VK_UP: ScrollTo(m_topLine - 1); break;
+    case VK_DOWN: ScrollTo(m_topLine + 1); break;
+    case VK_PRIOR: ScrollTo(m_topLine - page); break;
+    case VK_NEXT: ScrollTo(m_topLine + page); break;
+    case VK_HOME: ScrollTo(1); break;
+    case VK_END: ScrollTo(LineCount()); break;
+    default: Default(); break;   // not a key of the view's
+  }
 }

@@ -23,10 +23,15 @@ class EditorView : public CWnd {
   // The caret line sits in the middle row of the view (what a centre gives).
   bool CaretCentred() const;
 
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  void OnPaint();
+  bool OnEraseBkgnd(HDC) { return true; }   // OnPaint fills every pixel
+  void OnSize(UINT type, int cx, int cy);
+  void OnLButtonDown(UINT keys, POINT point);
+  void OnMouseWheel(UINT keys, short delta, POINT screenPoint);
+  void OnVScroll(UINT code, UINT position, HWND scrollBar);
+  void OnKeyDown(UINT key, UINT repeat, UINT flags);
   void ScrollTo(int topLine);
   int LineCount() const;
   int HeaderHeight() const { return m_lineHeight + 6; }
@@ -37,4 +42,6 @@ class EditorView : public CWnd {
   int m_charWidth = 8;
   int m_topLine = 1;
   const void* m_document = nullptr;
+
+  DECLARE_MESSAGE_MAP()
 };

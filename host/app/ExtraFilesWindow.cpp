@@ -1,6 +1,17 @@
 #include "host/app/ExtraFilesWindow.h"
 #include <commctrl.h>
 
+BEGIN_MESSAGE_MAP(ExtraFilesWindow, CWnd)
+  ON_CONTROL(BN_CLICKED, kAddId, OnAdd)
+  ON_CONTROL(BN_CLICKED, kSetFlagsId, OnSetFlags)
+  ON_CONTROL(BN_CLICKED, kRemoveId, OnRemove)
+  ON_CONTROL(BN_CLICKED, kSaveId, OnSave)
+  ON_CONTROL(BN_CLICKED, kLoadSyncId, OnLoadSync)
+  ON_CONTROL(BN_CLICKED, kLoadId, OnLoad)
+  ON_NOTIFY(LVN_ITEMCHANGED, kListId, OnListItemChanged)
+  ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
 HWND ExtraFilesWindow::AddChild(const char* className, const char* text, DWORD style, int x, int y, int cx,
                                 int cy, int id) {
   HWND child = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, m_hWnd,
@@ -78,61 +89,41 @@ unsigned char ExtraFilesWindow::CheckedFlags() const {
   return flags;
 }
 
-void ExtraFilesWindow::OnCommand(int id) {
-  switch (id) {
-    case kAddId: {
-      char name[MAX_PATH] = {};
-      ::GetWindowTextA(Child(kNameId), name, sizeof(name));
-      m_controller.Add(name, CheckedFlags());
-      ::SetWindowTextA(Child(kNameId), "");
-      Refresh(std::string("Added ") + name + ".");
-      break;
-    }
-    case kSetFlagsId:
-      Refresh(m_controller.SetFlags(SelectedRow(), CheckedFlags()) ? "Flags set." : "Select an entry first.");
-      break;
-    case kRemoveId:
-      Refresh(m_controller.Remove(SelectedRow()) ? "Removed." : "Select an entry first.");
-      break;
-    case kSaveId:
-      Refresh(m_controller.Save() ? "Saved " + std::to_string(m_controller.Entries().size()) + " entries."
-                                  : std::string("Nothing was saved: the file cannot be written."));
-      break;
-    case kLoadSyncId:
-    case kLoadId: {
-      bool sync = id == kLoadSyncId;
-      bool ok = m_controller.Load(sync);
-      if (sync && onWorkspaceChanged) onWorkspaceChanged();
-      std::string count = std::to_string(m_controller.Entries().size()) + " entries";
-      Refresh(ok ? (sync ? "Loaded " + count + " and merged them into the workspace." : "Loaded " + count + ".")
-                 : std::string("The file cannot be read, or was not an extra-files file "
-                               "(then set aside as .old or .old.N)."));
-      break;
-    }
-    default:
-      break;
-  }
+void ExtraFilesWindow::OnAdd() {
+  char name[MAX_PATH] = {};
+  ::GetWindowTextA(Child(kNameId), name, sizeof(name));
+  m_controller.Add(name, CheckedFlags());
+  ::SetWindowTextA(Child(kNameId), "");
+  Refresh(std::string("Added ") + name + ".");
 }
 
-LRESULT ExtraFilesWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND && lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
-    OnCommand(LOWORD(wParam));
-    return 0;
+void ExtraFilesWindow::OnSetFlags() {
+  Refresh(m_controller.SetFlags(SelectedRow(), CheckedFlags()) ? "Flags set." : "Select an entry first.");
+}
+
+void ExtraFilesWindow::OnRemove() {
+  Refresh(m_controller.Remove(SelectedRow()) ? "Removed." : "Select an entry first.");
+}
+
+void ExtraFilesWindow::OnSave() {
+  Refresh(m_controller.Save() ? "Saved " + std::to_string(m_controller.Entries().size()) + " entries."
+                              : std::string("Nothing was saved: the file cannot be written."));
+}
+
+void ExtraFilesWindow::Load(bool sync) {
+  bool ok = m_controller.Load(sync);
+  if (sync && onWorkspaceChanged) onWorkspaceChanged();
+  std::string count = std::to_string(m_controller.Entries().size()) + " entries";
+  Refresh(ok ? (sync ? "Loaded " + count + " and merged them into the workspace." : "Loaded " + count + ".")
+             : std::string("The file cannot be read, or was not an extra-files file "
+                           "(then set aside as .old or .old.N)."));
+}
+
+void ExtraFilesWindow::OnListItemChanged(NMHDR*, LRESULT*) {
+  int row = SelectedRow();
+  std::vector<HostExtraFileEntry> entries = m_controller.Entries();
+  if (row >= 0 && row < static_cast<int>(entries.size())) {
+    ::SendMessageA(Child(kFirstFlagId), BM_SETCHECK, (entries[row].flags & 1) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageA(Child(kSecondFlagId), BM_SETCHECK, (entries[row].flags & 2) ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  if (message == WM_NOTIFY) {
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom == kListId && header->code == LVN_ITEMCHANGED) {
-      int row = SelectedRow();
-      std::vector<HostExtraFileEntry> entries = m_controller.Entries();
-      if (row >= 0 && row < static_cast<int>(entries.size())) {
-        ::SendMessageA(Child(kFirstFlagId), BM_SETCHECK, (entries[row].flags & 1) ? BST_CHECKED : BST_UNCHECKED, 0);
-        ::SendMessageA(Child(kSecondFlagId), BM_SETCHECK, (entries[row].flags & 2) ? BST_CHECKED : BST_UNCHECKED, 0);
-      }
-    }
-  }
-  if (message == WM_CLOSE) {
-    DestroyWindow();
-    return 0;
-  }
-  return CWnd::WindowProc(message, wParam, lParam);
 }

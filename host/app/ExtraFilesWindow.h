@@ -21,14 +21,24 @@ class ExtraFilesWindow : public CWnd {
   // Called after a load with synchronisation changed the workspace.
   std::function<void()> onWorkspaceChanged;
 
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
   HWND Child(int id) const { return GetDlgItem(id); }
   HWND AddChild(const char* className, const char* text, DWORD style, int x, int y, int cx, int cy, int id);
-  void OnCommand(int id);
+  // The buttons.
+  void OnAdd();
+  void OnSetFlags();
+  void OnRemove();
+  void OnSave();
+  void OnLoadSync() { Load(true); }
+  void OnLoad() { Load(false); }
+  void Load(bool sync);
+  // A row chosen: its flags into the two check boxes.
+  void OnListItemChanged(NMHDR* header, LRESULT* result);
+  void OnClose() { DestroyWindow(); }
   int SelectedRow() const;
   unsigned char CheckedFlags() const;
 
   ExtraFilesController& m_controller;
+
+  DECLARE_MESSAGE_MAP()
 };

@@ -36,6 +36,18 @@ HACCEL BuildAccelerators() {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(MainWindow, CWnd)
+  ON_COMMAND(kOpenFile, OnOpenFile)
+  ON_COMMAND(kBrowseTags, OnBrowseTags)
+  ON_COMMAND(kExtraFiles, OnExtraFiles)
+  ON_COMMAND(kReloadTags, OnReloadTags)
+  ON_COMMAND(kRestart, OnRestart)
+  ON_COMMAND(kExit, OnExit)
+  ON_WM_SIZE()
+  ON_WM_CLOSE()
+  ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
 MainWindow::MainWindow(HostSession& session)
     : m_session(session), m_editor(session.ide()), m_extraFiles(nullptr, &session.workspace()) {}
 
@@ -224,36 +236,18 @@ bool MainWindow::PreTranslateMessage(MSG* msg) {
   return CWnd::PreTranslateMessage(msg);
 }
 
-LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE:
-      Layout();
-      break;
-    case WM_COMMAND:
-      if (lParam == 0) {
-        std::string error;
-        switch (LOWORD(wParam)) {
-          case kOpenFile: OpenFilePicker(); return 0;
-          case kBrowseTags: OpenTagBrowser(); return 0;
-          case kExtraFiles: OpenExtraFiles(); return 0;
-          case kReloadTags: ReloadTags(); return 0;
-          case kRestart:
-            if (!RestartModule(error)) MessageBoxA(m_hWnd, error.c_str(), "ZorvoReg host", MB_OK);
-            return 0;
-          case kExit: DestroyWindow(); return 0;
-          default: break;
-        }
-      }
-      break;
-    case WM_CLOSE:
-      DestroyWindow();
-      return 0;
-    case WM_DESTROY:
-      CloseWindows();
-      PostQuitMessage(0);
-      break;
-    default:
-      break;
-  }
-  return CWnd::WindowProc(message, wParam, lParam);
+void MainWindow::OnRestart() {
+  std::string error;
+  if (!RestartModule(error)) MessageBoxA(m_hWnd, error.c_str(), "ZorvoReg host", MB_OK);
+}
+
+void MainWindow::OnSize(UINT, int, int) {
+  Layout();
+  Default();
+}
+
+void MainWindow::OnDestroy() {
+  CloseWindows();
+  PostQuitMessage(0);
+  Default();
 }

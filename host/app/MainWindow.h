@@ -46,9 +46,18 @@ class MainWindow : public CWnd {
   std::function<void(const std::string& path, bool opened)> onFileOpened;
 
   bool PreTranslateMessage(MSG* msg) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // The menu's and the shortcuts' commands.
+  void OnOpenFile() { OpenFilePicker(); }
+  void OnBrowseTags() { OpenTagBrowser(); }
+  void OnExtraFiles() { OpenExtraFiles(); }
+  void OnReloadTags() { ReloadTags(); }
+  void OnRestart();
+  void OnExit() { DestroyWindow(); }
+  void OnSize(UINT type, int cx, int cy);
+  void OnClose() { DestroyWindow(); }
+  void OnDestroy();
   void OnTagChosen(TagEntry* tag);
   void OnFileChosen(FileEntry* file);
   void CloseWindows();
@@ -66,4 +75,6 @@ class MainWindow : public CWnd {
   HACCEL m_accelerators = nullptr;
   HWND m_status = nullptr;
   std::string m_statusText;
+
+  DECLARE_MESSAGE_MAP()
 };

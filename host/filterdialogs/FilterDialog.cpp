@@ -47,6 +47,13 @@ RECT WorkArea() {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(FilterDialog, CDialog)
+  ON_WM_DESTROY()
+  ON_MESSAGE(kRecheckFilter, OnRecheckFilter)
+  ON_WM_SIZE()
+  ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
 bool FilterDialog::CreateModeless(CWnd* parent) {
   InitListViewClasses();
   CDialogTemplate dialogTemplate = BuildTemplate();
@@ -228,23 +235,22 @@ void FilterDialog::OnFilterNotification() {
   PostMessage(kRecheckFilter);
 }
 
-LRESULT FilterDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_DESTROY:
-      // The children still exist while the dialog gets WM_DESTROY.
-      EnsureModuleClosed();
-      break;
-    case kRecheckFilter:
-      if (m_moduleOpen && FilterKey() != m_lastFilterKey) ApplyFilter();
-      return 0;
-    case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) FollowSize(LOWORD(lParam), HIWORD(lParam));
-      break;
-    case WM_GETMINMAXINFO:
-      if (m_placed) reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {m_minimum.cx, m_minimum.cy};
-      break;
-    default:
-      break;
-  }
-  return CDialog::WindowProc(message, wParam, lParam);
+void FilterDialog::OnDestroy() {
+  EnsureModuleClosed();
+  Default();
+}
+
+LRESULT FilterDialog::OnRecheckFilter(WPARAM, LPARAM) {
+  if (m_moduleOpen && FilterKey() != m_lastFilterKey) ApplyFilter();
+  return 0;
+}
+
+void FilterDialog::OnSize(UINT type, int cx, int cy) {
+  if (type != SIZE_MINIMIZED) FollowSize(cx, cy);
+  Default();
+}
+
+void FilterDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
+  if (m_placed) info->ptMinTrackSize = {m_minimum.cx, m_minimum.cy};
+  Default();
 }

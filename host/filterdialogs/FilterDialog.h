@@ -63,7 +63,6 @@ class FilterDialog : public CDialog {
   void OnOK() override;
   void OnCancel() override;
   bool PreTranslateMessage(MSG* msg) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
   virtual CDialogTemplate BuildTemplate() const = 0;
@@ -104,12 +103,19 @@ class FilterDialog : public CDialog {
   void StoreSize();
   bool IsFilterEdit(HWND window) const;
   std::vector<ItemAnchor> Anchors() const;
+  // The children still exist while the dialog gets WM_DESTROY.
+  void OnDestroy();
+  LRESULT OnRecheckFilter(WPARAM, LPARAM);
+  void OnSize(UINT type, int cx, int cy);
+  void OnGetMinMaxInfo(MINMAXINFO* info);
 
   CString m_lastFilterKey;
   bool m_keepSize = false;
   SIZE m_client = {0, 0};      // the client size the items were last placed for
   SIZE m_minimum = {0, 0};     // the template's window size, the smallest one allowed
   bool m_placed = false;       // m_client holds the items' client size
+
+  DECLARE_MESSAGE_MAP()
 };
 
 // The status line's item, shared by both dialogs.
