@@ -225,15 +225,22 @@ void AddKeyRow(Table& table, const char* measure, const std::string& size, const
   table.Add(row);
 }
 
-// The search alone over the keys the tag browser builds.
+// The search alone over the keys the tag browser builds, and their making.
 void MeasureSearch(const Options& options, Table& table, const std::vector<TagEntry*>& tags, const std::string& size) {
-  SubstringFilter filter = TagBrowserDialog::KeysOf(tags);
   const int runs = options.Runs(21);
+  double made = MedianSeconds(options.Runs(5), [&] { TagBrowserDialog::KeysOf(tags); });
+  SubstringFilter filter = TagBrowserDialog::KeysOf(tags);
   // A needle that holds no part of the one before it searches every tag.
   double full = MedianSeconds(runs, [&] { filter.Apply({"", "", "x"}); }, [&] { filter.Apply({"m", "", ""}); });
   double narrowed = MedianSeconds(runs, [&] { filter.Apply({"m", "", ""}); }, [&] { filter.Apply({"ma", "", ""}); });
+  double back = MedianSeconds(runs, [&] { filter.Apply({"m", "", ""}), filter.Apply({"ma", "", ""}); },
+                              [&] { filter.Apply({"m", "", ""}); });
+  double qualified = MedianSeconds(runs, [&] { filter.Apply({"", "tcb", ""}); }, [&] { filter.Apply({"", "", "tcb:"}); });
+  table.Add(MakeRow("keys made for the filter (KeysOf)", size, "ms", made * 1e3));
   table.Add(MakeRow("search alone, all tags (\"m\")", size, "ms", full * 1e3));
   table.Add(MakeRow("search alone, narrowed (\"m\" to \"ma\")", size, "ms", narrowed * 1e3));
+  table.Add(MakeRow("search alone, Back (\"ma\" to \"m\", kept)", size, "ms", back * 1e3));
+  table.Add(MakeRow("search alone, qualified parent (\"tcb:\")", size, "ms", qualified * 1e3));
 }
 
 // Keys typed into the tag browser over every tag, against the same keys over

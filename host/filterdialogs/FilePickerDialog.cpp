@@ -63,7 +63,9 @@ void FilePickerDialog::SetFiles(FileCatalog* catalog) {
 }
 
 void FilePickerDialog::Refilter() {
-  m_visible = m_filter.Apply({Needle(FilterText(kComboId))});
+  SubstringFilter::Found found = m_filter.Apply({Needle(FilterText(kComboId))});
+  m_visible.resize(found.size());
+  for (size_t i = 0; i < found.size(); ++i) m_visible[i] = found[i];
   m_indexArray = m_visible.empty() ? nullptr : m_visible.data();
   ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visible.size(), 0);
   SetStatus((std::to_string(m_visible.size()) + " of " + std::to_string(m_filter.rowCount()) + " files").c_str());

@@ -47,11 +47,14 @@ std::vector<ItemAnchor> TagBrowserDialog::OwnAnchors() const {
 }
 
 SubstringFilter TagBrowserDialog::KeysOf(const std::vector<TagEntry*>& tags) {
-  SubstringFilter filter(3);
+  // The parent name and the qualified parent both come from the scope:
+  // kept together, once for all the tags of one scope.
+  SubstringFilter filter({1, 2});
   std::string qualified;
   for (TagEntry* tag : tags) {
     const char* scope = tag->Scope();
-    qualified = *scope ? std::string(scope) + "::" : std::string();
+    qualified.clear();
+    if (*scope) qualified.append(scope).append("::");
     const char* keys[] = {tag->Name(), tag->ParentName(), qualified.c_str()};
     filter.AddRow(keys);
   }
@@ -59,9 +62,20 @@ SubstringFilter TagBrowserDialog::KeysOf(const std::vector<TagEntry*>& tags) {
 }
 
 void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
+  // The old keys go before the new ones are made, so that two big trees'
+  // keys are never held at once.
+  ShowNoTags();
   m_tags = tags;
   m_filter = KeysOf(m_tags);
   if (m_moduleOpen) ApplyFilter();
+}
+
+void TagBrowserDialog::ShowNoTags() {
+  m_filter.Clear();
+  m_visible = std::vector<TagEntry*>();
+  m_visibleCount = 0;
+  m_tagArray = nullptr;
+  if (IsWindow()) ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, 0, 0);
 }
 
 CString TagBrowserDialog::FilterKey() const {
@@ -76,24 +90,33 @@ std::vector<std::string> TagBrowserDialog::Needles(const char* parentFilter, con
 }
 
 void TagBrowserDialog::Refilter() {
-  const std::vector<DWORD>& rows = m_filter.Apply(Needles(FilterText(kParentComboId), FilterText(kTagComboId)));
-  m_visible.clear();
-  m_visible.reserve(rows.size());
-  for (DWORD row : rows) m_visible.push_back(m_tags[row]);
-  m_tagArray = m_visible.empty() ? nullptr : m_visible.data();
-  ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visible.size(), 0);
-  SetStatus((std::to_string(m_visible.size()) + " of " + std::to_string(m_tags.size()) + " tags").c_str());
+  SubstringFilter::Found found = m_filter.Apply(Needles(FilterText(kParentComboId), FilterText(kTagComboId)));
+  if (found.everyRow) {
+    // Every tag shows: the module reads the tags' own array, no copy of it.
+    m_visible.clear();
+    m_tagArray = m_tags.empty() ? nullptr : m_tags.data();
+  } else {
+    m_visible.resize(found.size());
+    for (size_t i = 0; i < found.size(); ++i) m_visible[i] = m_tags[found[i]];
+    m_tagArray = m_visible.empty() ? nullptr : m_visible.data();
+  }
+  m_visibleCount = found.size();
+  ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visibleCount, 0);
+  SetStatus((std::to_string(m_visibleCount) + " of " + std::to_string(m_tags.size()) + " tags").c_str());
+}
+
+TagEntry* TagBrowserDialog::VisibleTag(size_t row) const {
+  return row < m_visibleCount && m_tagArray ? m_tagArray[row] : nullptr;
 }
 
 TagEntry* TagBrowserDialog::SelectedTag() const {
   int row = SelectedRow(kListId);
-  if (row < 0 || static_cast<size_t>(row) >= m_visible.size()) return nullptr;
-  return m_visible[static_cast<size_t>(row)];
+  return row < 0 ? nullptr : VisibleTag(static_cast<size_t>(row));
 }
 
 TagEntry* TagBrowserDialog::ChosenTag() const {
   if (TagEntry* selected = SelectedTag()) return selected;
-  return m_visible.empty() ? nullptr : m_visible.front();
+  return VisibleTag(0);
 }
 
 void TagBrowserDialog::OpenModule() {
@@ -125,7 +148,14 @@ void TagBrowserDialog::OnListDoubleClick(NMHDR*, LRESULT* result) {
 }
 
 LRESULT TagBrowserDialog::OnReloadRequest(WPARAM, LPARAM) {
-  if (onReload) onReload();
+  if (onReload) {
+    // The list lets go of the tags before they are read again: the old ones
+    // may be gone while the new ones are read, and a big tree's keys would
+    // be held twice.
+    ShowNoTags();
+    m_tags = std::vector<TagEntry*>();
+    onReload();
+  }
   if (m_moduleOpen) ApplyFilter();
   return 0;
 }

@@ -41,14 +41,17 @@ class TagBrowserDialog : public FilterDialog {
   TagEntry* SelectedTag() const;
   // What OK takes: the first selected tag, or the first row's when none is selected.
   TagEntry* ChosenTag() const;
-  const std::vector<TagEntry*>& visibleTags() const { return m_visible; }
+  // The tags the list shows, in its order.
+  size_t visibleCount() const { return m_visibleCount; }
+  TagEntry* VisibleTag(size_t row) const;   // null past the last
   CWnd* moduleParentCombo() const { return m_parentCombo; }
   CWnd* moduleTagCombo() const { return m_tagCombo; }
   CWnd* moduleList() const { return m_list; }
 
   void Refilter() override;
   // A filter over the tags, in their order, with three keys each: name,
-  // parent name, qualified parent followed by "::" (empty at file level).
+  // parent name, qualified parent followed by "::" (empty at file level);
+  // the last two kept as one group.
   static SubstringFilter KeysOf(const std::vector<TagEntry*>& tags);
   // The needles of those three keys for the texts of the two filters.
   static std::vector<std::string> Needles(const char* parentFilter, const char* tagFilter);
@@ -67,10 +70,14 @@ class TagBrowserDialog : public FilterDialog {
   LRESULT OnReloadRequest(WPARAM comboId, LPARAM);
 
  private:
+  // An empty list, no keys: what shows while the tags change.
+  void ShowNoTags();
+
   std::vector<TagEntry*> m_tags;
   SubstringFilter m_filter{3};   // KeysOf(m_tags)
-  std::vector<TagEntry*> m_visible;
-  TagEntry** m_tagArray = nullptr;   // the module reads it through its address
+  std::vector<TagEntry*> m_visible;   // the tags shown, unless every tag shows
+  size_t m_visibleCount = 0;
+  TagEntry** m_tagArray = nullptr;   // the module reads it through its address: m_visible's or m_tags' data
   CWnd* m_parentCombo = nullptr;
   CWnd* m_tagCombo = nullptr;
   CWnd* m_list = nullptr;

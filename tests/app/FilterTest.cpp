@@ -20,7 +20,10 @@ SubstringFilter Filled(const std::vector<std::vector<std::string>>& rows, size_t
 }
 
 std::vector<DWORD> Found(SubstringFilter& filter, const std::vector<std::string>& needles) {
-  return filter.Apply(needles);
+  SubstringFilter::Found found = filter.Apply(needles);
+  std::vector<DWORD> rows;
+  for (size_t i = 0; i < found.size(); ++i) rows.push_back(found[i]);
+  return rows;
 }
 
 TEST(SubstringFilter, EveryKeyMustHoldItsNeedleLetterCaseIgnored) {
@@ -36,8 +39,8 @@ TEST(SubstringFilter, EveryKeyMustHoldItsNeedleLetterCaseIgnored) {
   SubstringFilter nulls(2);
   const char* keys[] = {"a", nullptr};
   nulls.AddRow(keys);
-  EXPECT_EQ(nulls.Apply({"a"}), (std::vector<DWORD>{0}));
-  EXPECT_EQ(nulls.Apply({"a", "x"}), (std::vector<DWORD>{}));
+  EXPECT_EQ(Found(nulls, {"a"}), (std::vector<DWORD>{0}));
+  EXPECT_EQ(Found(nulls, {"a", "x"}), (std::vector<DWORD>{}));
 }
 
 TEST(SubstringFilter, NarrowingSearchesTheLastResultOnlyAndFindsWhatAFullSearchFinds) {
@@ -53,7 +56,7 @@ TEST(SubstringFilter, NarrowingSearchesTheLastResultOnlyAndFindsWhatAFullSearchF
       {"", ""},       {"zz", ""},      {"zzz", ""},   {"", "::"},     {"align", "::"}};
   for (size_t i = 0; i < steps.size(); ++i) {
     SubstringFilter fresh = Filled(rows, 2);
-    EXPECT_EQ(narrowing.Apply(steps[i]), fresh.Apply(steps[i])) << "step " << i;
+    EXPECT_EQ(Found(narrowing, steps[i]), Found(fresh, steps[i])) << "step " << i;
   }
   // "ma" after "m" looked at the rows "m" left, not at all rows.
   SubstringFilter counted = Filled(rows, 2);
@@ -61,11 +64,15 @@ TEST(SubstringFilter, NarrowingSearchesTheLastResultOnlyAndFindsWhatAFullSearchF
   counted.Apply({"ma", ""});
   EXPECT_EQ(counted.lastSearched(), afterM);
   EXPECT_LT(afterM, rows.size());
-  // Deleting a letter, or a new needle that does not hold the old one, searches everything.
+  // Taking the letter back returns to the kept result of "m": nothing is searched.
   counted.Apply({"m", ""});
-  EXPECT_EQ(counted.lastSearched(), rows.size());
+  EXPECT_EQ(counted.lastSearched(), 0u);
+  // A needle replaced by one that does not hold it goes back to the rows of "m" ...
   counted.Apply({"m", "heap"});
   counted.Apply({"m", "arena"});
+  EXPECT_EQ(counted.lastSearched(), afterM);
+  // ... and one that holds none of the kept needles searches everything.
+  counted.Apply({"x", "arena"});
   EXPECT_EQ(counted.lastSearched(), rows.size());
 }
 
@@ -114,9 +121,9 @@ TEST(FilePickerFilter, PathAndNameWithEitherSlash) {
   }
   // Across the folder and the name ("app\host" of "app\HostMain"), with either slash.
   for (const char* text : {"app/host", "app\\host", "HOST/APP/HOSTMAIN", "host\\app\\", "app/", "main.cpp"})
-    EXPECT_EQ(filter.Apply({FilePickerDialog::Needle(text)}), (std::vector<DWORD>{0})) << text;
-  EXPECT_EQ(filter.Apply({FilePickerDialog::Needle("readme")}), (std::vector<DWORD>{1}));
-  EXPECT_EQ(filter.Apply({FilePickerDialog::Needle("/readme")}), (std::vector<DWORD>{}));
+    EXPECT_EQ(Found(filter, {FilePickerDialog::Needle(text)}), (std::vector<DWORD>{0})) << text;
+  EXPECT_EQ(Found(filter, {FilePickerDialog::Needle("readme")}), (std::vector<DWORD>{1}));
+  EXPECT_EQ(Found(filter, {FilePickerDialog::Needle("/readme")}), (std::vector<DWORD>{}));
 }
 
 }  // namespace
