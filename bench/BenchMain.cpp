@@ -1,4 +1,4 @@
-// zorvoreg_bench [--quick] [--tree DIR --tags FILE] [strings] [display] [extrafiles] [history] [gototag] [browser]
+// zorvoreg_bench [--quick] [--tree DIR --tags FILE] [strings] [display] [extrafiles] [history] [gototag] [browser] [filter]
 // Measures the module against the platform's floor and prints one table of
 // medians. The exit code is 0 whatever the figures are; only a crash fails.
 #include <windows.h>
@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
                           {"extrafiles", bench::RunExtraFilesBench},
                           {"history", bench::RunHistoryBench},
                           {"gototag", bench::RunGoToTagBench},
-                          {"browser", bench::RunBrowserBench}};
+                          {"browser", bench::RunBrowserBench},
+                          {"filter", bench::RunFilterBench}};
   for (const Group& group : groups) {
     if (!options.Wants(group.name)) continue;
     fprintf(stderr, "== %s\n", group.name);

@@ -297,4 +297,14 @@ void RunBrowserBench(const Options& options, Table& table) {
   MeasureFilterKeys(options, table);
 }
 
+void RunFilterBench(const Options& options, Table& table) {
+  // Part of the browser group: run alone only when asked for by name.
+  if (options.groups.empty()) return;
+  if (options.tags.IsEmpty() || !Exists(static_cast<const char*>(options.tags))) {
+    fprintf(stderr, "filter: no tags file (--tags): skipped\n");
+    return;
+  }
+  MeasureFilterKeys(options, table);
+}
+
 }  // namespace bench

@@ -11,5 +11,7 @@ void RunExtraFilesBench(const Options& options, Table& table);
 void RunHistoryBench(const Options& options, Table& table);
 void RunGoToTagBench(const Options& options, Table& table);
 void RunBrowserBench(const Options& options, Table& table);
+// The tag browser's filter alone (the browser group's keys and searches, without its start-up).
+void RunFilterBench(const Options& options, Table& table);
 
 }  // namespace bench

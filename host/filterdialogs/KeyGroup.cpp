@@ -2,15 +2,15 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#include "host/filterdialogs/AnsiLower.h"
+#include "host/filterdialogs/LowerCase.h"
 #include "host/filterdialogs/TextScan.h"
 
 namespace {
 
 // Rows whose texts hash alike share an entry when their texts are the same:
-// a table of this many places (a MiB) finds most repeats of a scope among a
-// million tags without growing with them.
-constexpr int kRecentBits = 16;
+// a table of this many places (128 KiB, within the processor's cache) finds
+// most repeats of a scope among a million tags without growing with them.
+constexpr int kRecentBits = 14;
 
 }  // namespace
 
@@ -31,11 +31,12 @@ DWORD KeyGroup::TakeRow(const char* const* keys) {
   size_t bytes = m_width;
   for (size_t k = 0; k < m_width; ++k) bytes += keys[k] ? strlen(keys[k]) : 0;
   if (m_row.size() < bytes) m_row.resize(bytes);
+  const char* lowerOf = LowerAnsiTable();
   char* out = m_row.data();
   DWORD hash = 2166136261u;   // FNV-1a
   for (size_t k = 0; k < m_width; ++k) {
     for (const char* p = keys[k]; p && *p; ++p) {
-      char lower = AnsiLowerByte(*p);
+      char lower = lowerOf[static_cast<unsigned char>(*p)];
       *out++ = lower;
       hash = (hash ^ static_cast<unsigned char>(lower)) * 16777619u;
     }
@@ -46,16 +47,19 @@ DWORD KeyGroup::TakeRow(const char* const* keys) {
   return hash;
 }
 
-bool KeyGroup::IsRow(const Seen& seen) const {
-  return seen.texts && seen.bytes == m_rowBytes && memcmp(seen.texts, m_row.data(), m_rowBytes) == 0;
+bool KeyGroup::IsRow(const Seen& seen, DWORD hash) const {
+  if (seen.entry == 0xFFFFFFFF || seen.hash != hash) return false;
+  DWORD first = m_starts[seen.entry * m_width], last = m_starts[(seen.entry + 1) * m_width];
+  return last - first == m_rowBytes && memcmp(m_text.At(first), m_row.data(), m_rowBytes) == 0;
 }
 
 void KeyGroup::AddRow(const char* const* keys) {
   if (m_recent.empty()) m_recent.resize(size_t{1} << kRecentBits);
-  Seen& recent = m_recent[TakeRow(keys) >> (32 - kRecentBits)];
+  const DWORD hash = TakeRow(keys);
+  Seen& recent = m_recent[hash >> (32 - kRecentBits)];
   // The last row's texts first: a sorted tags file lists a name's tags together.
-  if (!IsRow(m_last)) {
-    if (IsRow(recent)) {
+  if (!IsRow(m_last, hash)) {
+    if (IsRow(recent, hash)) {
       m_last = recent;
     } else {
       DWORD offset = m_text.Append(m_row.data(), m_rowBytes);
@@ -63,7 +67,7 @@ void KeyGroup::AddRow(const char* const* keys) {
         if (m_row[i]) ++m_byteCounts[static_cast<unsigned char>(m_row[i])];
         else m_starts.push_back(offset + static_cast<DWORD>(i + 1));
       }
-      m_last = Seen{m_text.At(offset), static_cast<DWORD>(m_rowBytes), static_cast<DWORD>(m_entryCount++)};
+      m_last = Seen{hash, static_cast<DWORD>(m_entryCount++)};
     }
   }
   recent = m_last;

@@ -35,15 +35,14 @@ class KeyGroup {
   void CountHolding(size_t slot, std::string_view needle, uint8_t* counts) const;
 
  private:
-  // An entry and where its texts are, found again by a hash of the texts.
+  // An entry found again by the hash of its texts.
   struct Seen {
-    const char* texts = nullptr;
-    DWORD bytes = 0;
-    DWORD entry = 0;
+    DWORD hash = 0;
+    DWORD entry = 0xFFFFFFFF;   // none
   };
   // The row's texts, lower-cased and each followed by a zero byte, into m_row; returns their hash.
   DWORD TakeRow(const char* const* keys);
-  bool IsRow(const Seen& seen) const;
+  bool IsRow(const Seen& seen, DWORD hash) const;
   void Anchors(std::string_view needle, size_t& a, size_t& b) const;
 
   size_t m_width;

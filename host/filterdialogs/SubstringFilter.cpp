@@ -1,6 +1,6 @@
 #include "host/filterdialogs/SubstringFilter.h"
 #include <cstdint>
-#include "host/filterdialogs/AnsiLower.h"
+#include "host/filterdialogs/LowerCase.h"
 
 namespace {
 
@@ -21,9 +21,9 @@ bool AllEmpty(const std::vector<std::string>& needles) {
 
 }  // namespace
 
-char SubstringFilter::LowerByte(char byte) { return AnsiLowerByte(byte); }
+char SubstringFilter::LowerByte(char byte) { return LowerAnsiByte(byte); }
 
-std::string SubstringFilter::Lower(std::string_view text) { return AnsiLower(text); }
+std::string SubstringFilter::Lower(std::string_view text) { return LowerAnsi(text); }
 
 SubstringFilter::SubstringFilter(const std::vector<size_t>& groupWidths) {
   for (size_t keys : groupWidths) {
@@ -54,6 +54,15 @@ void SubstringFilter::AddRow(const char* const* keys) {
   // A new row may match a kept filter: the next Apply searches everything.
   for (Step& step : m_kept) Drop(step);
   m_kept.clear();
+}
+
+void SubstringFilter::ReserveFirstSearch() {
+  m_counts.resize(m_groups.size());
+  for (size_t g = 0; g < m_groups.size(); ++g) m_counts[g].assign(m_groups[g].entryCount(), 0);
+  // Written once, so that its pages are there, then emptied.
+  std::vector<DWORD> rows(m_rowCount);
+  rows.clear();
+  m_spare.push_back(std::move(rows));
 }
 
 size_t SubstringFilter::keptRows() const {

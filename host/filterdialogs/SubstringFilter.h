@@ -38,6 +38,9 @@ class SubstringFilter {
   void AddRow(const char* const* keys);
   size_t rowCount() const { return m_rowCount; }
   size_t keysPerRow() const { return m_keyGroup.size(); }
+  // Takes now the memory that a first search over every row needs, so that
+  // the first key typed does not wait for the system to hand it out.
+  void ReserveFirstSearch();
 
   // The rows whose keys contain the needles (keysPerRow texts, lower-cased
   // already; missing ones read as empty). Valid until the next call.

@@ -1,4 +1,4 @@
-#include "host/filterdialogs/AnsiLower.h"
+#include "host/filterdialogs/LowerCase.h"
 #include <windows.h>
 #include <array>
 
@@ -18,10 +18,12 @@ const std::array<char, 256>& LowerTable() {
 
 }  // namespace
 
-char AnsiLowerByte(char byte) { return LowerTable()[static_cast<unsigned char>(byte)]; }
+const char* LowerAnsiTable() { return LowerTable().data(); }
 
-std::string AnsiLower(std::string_view text) {
+char LowerAnsiByte(char byte) { return LowerTable()[static_cast<unsigned char>(byte)]; }
+
+std::string LowerAnsi(std::string_view text) {
   std::string lower(text);
-  for (char& ch : lower) ch = AnsiLowerByte(ch);
+  for (char& ch : lower) ch = LowerAnsiByte(ch);
   return lower;
 }
