@@ -54,6 +54,7 @@ std::string FilePickerDialog::Needle(const char* filter) {
 void FilePickerDialog::SetFiles(FileCatalog* catalog) {
   m_catalog = catalog;
   m_filter.Clear();
+  if (catalog) m_filter.ReserveRows(catalog->GetCount());
   for (DWORD i = 0; catalog && i < catalog->GetCount(); ++i) {
     std::string key = Key(catalog->At(i));
     const char* keys[] = {key.c_str()};

@@ -17,6 +17,8 @@ class KeyGroup {
   explicit KeyGroup(size_t width);
 
   void Clear();
+  // Room for this many rows, made once instead of growing.
+  void ReserveRows(size_t rows) { m_entryOfRow.reserve(rows); }
   // keys holds width() texts (null reads as empty).
   void AddRow(const char* const* keys);
 

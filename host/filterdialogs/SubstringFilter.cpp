@@ -56,6 +56,10 @@ void SubstringFilter::AddRow(const char* const* keys) {
   m_kept.clear();
 }
 
+void SubstringFilter::ReserveRows(size_t rows) {
+  for (KeyGroup& group : m_groups) group.ReserveRows(rows);
+}
+
 void SubstringFilter::ReserveFirstSearch() {
   m_counts.resize(m_groups.size());
   for (size_t g = 0; g < m_groups.size(); ++g) m_counts[g].assign(m_groups[g].entryCount(), 0);

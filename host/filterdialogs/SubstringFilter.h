@@ -34,6 +34,8 @@ class SubstringFilter {
   explicit SubstringFilter(const std::vector<size_t>& groupWidths);
 
   void Clear();
+  // Room for this many rows in all, made once instead of growing with them.
+  void ReserveRows(size_t rows);
   // keys holds keysPerRow texts (null reads as empty); they are lower-cased here.
   void AddRow(const char* const* keys);
   size_t rowCount() const { return m_rowCount; }

@@ -50,6 +50,7 @@ SubstringFilter TagBrowserDialog::KeysOf(const std::vector<TagEntry*>& tags) {
   // The parent name and the qualified parent both come from the scope:
   // kept together, once for all the tags of one scope.
   SubstringFilter filter({1, 2});
+  filter.ReserveRows(tags.size());
   std::string qualified;
   for (TagEntry* tag : tags) {
     const char* scope = tag->Scope();
@@ -66,6 +67,11 @@ void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
   // keys are never held at once.
   ShowNoTags();
   m_tags = tags;
+  MakeKeys();
+  if (m_moduleOpen) ApplyFilter();
+}
+
+void TagBrowserDialog::MakeKeys() {
   m_filter = KeysOf(m_tags);
   // The memory of the first key's result, taken before the key: fresh
   // memory costs a page fault every few kilobytes, for a million tags more
@@ -73,11 +79,12 @@ void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
   m_filter.ReserveFirstSearch();
   m_visible.assign(m_tags.begin(), m_tags.end());
   m_visible.clear();
-  if (m_moduleOpen) ApplyFilter();
+  m_haveKeys = true;
 }
 
 void TagBrowserDialog::ShowNoTags() {
   m_filter.Clear();
+  m_haveKeys = false;
   m_visible = std::vector<TagEntry*>();
   m_visibleCount = 0;
   m_tagArray = nullptr;
@@ -159,8 +166,9 @@ LRESULT TagBrowserDialog::OnReloadRequest(WPARAM, LPARAM) {
     // may be gone while the new ones are read, and a big tree's keys would
     // be held twice.
     ShowNoTags();
-    m_tags = std::vector<TagEntry*>();
     onReload();
+    // A reload that kept the tags (no SetTags) shows them again.
+    if (!m_haveKeys) MakeKeys();
   }
   if (m_moduleOpen) ApplyFilter();
   return 0;

@@ -72,9 +72,12 @@ class TagBrowserDialog : public FilterDialog {
  private:
   // An empty list, no keys: what shows while the tags change.
   void ShowNoTags();
+  // The filter's keys of m_tags, and the memory of a first search.
+  void MakeKeys();
 
   std::vector<TagEntry*> m_tags;
-  SubstringFilter m_filter{3};   // KeysOf(m_tags)
+  SubstringFilter m_filter{3};   // KeysOf(m_tags) when m_haveKeys
+  bool m_haveKeys = false;
   std::vector<TagEntry*> m_visible;   // the tags shown, unless every tag shows
   size_t m_visibleCount = 0;
   TagEntry** m_tagArray = nullptr;   // the module reads it through its address: m_visible's or m_tags' data
