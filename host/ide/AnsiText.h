@@ -4,4 +4,10 @@
 // the IDE's wide ones this way.
 #include <string>
 
+#include <vector>
+
 std::wstring AnsiToWide(const std::string& text);
+
+// The lines of a file read with the ANSI code page ("\n" or "\r\n" ends a
+// line); false when the file cannot be read.
+bool ReadTextFileLines(const std::wstring& fileName, std::vector<std::wstring>& lines);

@@ -1,7 +1,6 @@
 #include "host/ide/IdeDocument.h"
 
 #include "host/ide/IdeIdentifiers.h"
-#include "host/ide/ReferenceIde.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ IdeTextDocumentFace::IdeTextDocumentFace(IdeDocument& owner, const char* name, c
 HRESULT STDMETHODCALLTYPE IdeTextDocumentFace::SetActive(VARIANT_BOOL active) {
   HRESULT hook = Record(18, std::to_string(active));
   if (hook != S_OK) return hook;
-  if (active != VARIANT_FALSE) m_document.Ide().SetActiveDocument(&m_document);
+  if (active != VARIANT_FALSE) m_document.Activate();
   return S_OK;
 }
 
@@ -31,10 +30,11 @@ HRESULT STDMETHODCALLTYPE IdeTextDocumentFace::GetSelection(IDispatch** selectio
   return S_OK;
 }
 
-IdeDocument::IdeDocument(ReferenceIde& ide, std::string name, std::wstring fileName,
+IdeDocument::IdeDocument(IdeCallLog& log, const IdeConfiguration& configuration,
+                         IdeActiveDocument& active, std::string name, std::wstring fileName,
                          std::vector<std::wstring> lines)
-    : IdeObject(ide.Log(), ide.Configuration(), name),
-      m_ide(ide),
+    : IdeObject(log, configuration, name),
+      m_active(active),
       m_fileName(std::move(fileName)),
       m_lines(std::move(lines)),
       m_dispatch(*this, "IDispatch", IID_IDispatch),
@@ -42,7 +42,8 @@ IdeDocument::IdeDocument(ReferenceIde& ide, std::string name, std::wstring fileN
       m_genericAlternate(*this, "IGenericDocument(alternate)", hostide::IID_GenericDocumentAlternate),
       m_text(*this, "ITextDocument", hostide::IID_TextDocument),
       m_textAlternate(*this, "ITextDocument(alternate)", hostide::IID_TextDocumentAlternate),
-      m_selection(ide.Log(), ide.Configuration(), SelectionName(name), *this) {
+      m_selection(log, configuration, SelectionName(name), m_lines) {
+  // Before the selection is first asked anything.
   if (m_lines.empty()) m_lines.emplace_back();
   AddFace(m_dispatch);
   AddFace(m_generic);

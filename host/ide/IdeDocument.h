@@ -1,11 +1,16 @@
 #pragma once
 // An open text document of the reference IDE: its file's lines and its
 // selection. Answers the generic and text document identifiers as configured.
-#include <memory>
 #include "host/ide/IdeTextSelection.h"
 
 class IdeDocument;
-class ReferenceIde;
+
+// Which document the IDE's editor shows, null before any. The IDE keeps it;
+// the documents collection sets it when it opens a document, a document when
+// it is told to be active.
+struct IdeActiveDocument {
+  IdeDocument* document = nullptr;
+};
 
 // IGenericDocument (and its alternate): the reference IDE implements none of
 // its operations.
@@ -35,18 +40,19 @@ class IdeTextDocumentFace : public IdeFace {
 
 class IdeDocument : public IdeObject {
  public:
-  // lines: the file's text, at least one (possibly empty) line.
-  IdeDocument(ReferenceIde& ide, std::string name, std::wstring fileName,
-              std::vector<std::wstring> lines);
+  // lines: the file's text (none reads as one empty line).
+  IdeDocument(IdeCallLog& log, const IdeConfiguration& configuration, IdeActiveDocument& active,
+              std::string name, std::wstring fileName, std::vector<std::wstring> lines);
 
   const std::wstring& FileName() const { return m_fileName; }
   const std::vector<std::wstring>& Lines() const { return m_lines; }
   IdeTextSelection& Selection() { return m_selection; }
   const IdeTextSelection& Selection() const { return m_selection; }
-  ReferenceIde& Ide() { return m_ide; }
+  // Makes this the document the editor shows.
+  void Activate() { m_active.document = this; }
 
  private:
-  ReferenceIde& m_ide;
+  IdeActiveDocument& m_active;
   std::wstring m_fileName;
   std::vector<std::wstring> m_lines;
   IdeTextDocumentFace m_dispatch;

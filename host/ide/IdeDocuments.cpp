@@ -3,7 +3,6 @@
 #include <oleauto.h>
 #include "host/ide/AnsiText.h"
 #include "host/ide/IdeIdentifiers.h"
-#include "host/ide/ReferenceIde.h"
 
 IdeDocumentsFace::IdeDocumentsFace(IdeDocuments& owner, const char* name, const IID& iid)
     : IdeFace(owner, name, iid), m_documents(owner) {}
@@ -22,9 +21,10 @@ HRESULT STDMETHODCALLTYPE IdeDocumentsFace::Open(BSTR fileName, VARIANT type, VA
   return S_OK;
 }
 
-IdeDocuments::IdeDocuments(ReferenceIde& ide)
-    : IdeObject(ide.Log(), ide.Configuration(), "Documents"),
-      m_ide(ide),
+IdeDocuments::IdeDocuments(IdeCallLog& log, const IdeConfiguration& configuration,
+                           IdeActiveDocument& active)
+    : IdeObject(log, configuration, "Documents"),
+      m_active(active),
       m_dispatch(*this, "IDispatch", IID_IDispatch),
       m_documentsFace(*this, "IDocuments", hostide::IID_Documents),
       m_alternate(*this, "IDocuments(alternate)", hostide::IID_DocumentsAlternate) {
@@ -50,37 +50,11 @@ IdeDocument* IdeDocuments::Open(const std::wstring& fileName) {
     std::vector<std::wstring> lines;
     if (!ReadTextFileLines(fileName, lines)) return nullptr;
     std::string name = "Document " + std::to_string(m_documents.size() + 1);
-    m_documents.push_back(std::make_unique<IdeDocument>(m_ide, name, fileName, std::move(lines)));
+    m_documents.push_back(
+        std::make_unique<IdeDocument>(Log(), Configuration(), m_active, name, fileName, std::move(lines)));
     document = m_documents.back().get();
     m_byName.emplace(FoldedName(fileName), document);
   }
-  m_ide.SetActiveDocument(document);
+  document->Activate();
   return document;
-}
-
-bool ReadTextFileLines(const std::wstring& fileName, std::vector<std::wstring>& lines) {
-  HANDLE file = CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) {
-    bytes.append(buffer, got);
-  }
-  CloseHandle(file);
-  if (!ok) return false;
-
-  lines.clear();
-  size_t start = 0;
-  while (true) {
-    size_t end = bytes.find('\n', start);
-    std::string line = bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(AnsiToWide(line));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return true;
 }

@@ -25,7 +25,7 @@ class IdeDocumentsFace : public IdeFace {
 
 class IdeDocuments : public IdeObject {
  public:
-  explicit IdeDocuments(ReferenceIde& ide);
+  IdeDocuments(IdeCallLog& log, const IdeConfiguration& configuration, IdeActiveDocument& active);
 
   // The document of the file, reading it when it is not open yet; null when
   // the file cannot be read. The document becomes the active one.
@@ -36,14 +36,10 @@ class IdeDocuments : public IdeObject {
   static std::wstring FoldedName(const std::wstring& fileName);
 
  private:
-  ReferenceIde& m_ide;
+  IdeActiveDocument& m_active;
   IdeDocumentsFace m_dispatch;
   IdeDocumentsFace m_documentsFace;
   IdeDocumentsFace m_alternate;
   std::vector<std::unique_ptr<IdeDocument>> m_documents;
   std::unordered_map<std::wstring, IdeDocument*> m_byName;   // FoldedName to document
 };
-
-// The lines of a file read with the ANSI code page ("\n" or "\r\n" ends a
-// line); false when the file cannot be read.
-bool ReadTextFileLines(const std::wstring& fileName, std::vector<std::wstring>& lines);

@@ -67,6 +67,7 @@ class IdeObject {
 
   const std::string& Name() const { return m_name; }
   IdeCallLog& Log() { return m_log; }
+  const IdeConfiguration& Configuration() const { return m_configuration; }
   // References held on all faces together, or on the one named.
   long LiveReferences() const;
   long LiveReferences(const std::string& interfaceName) const;

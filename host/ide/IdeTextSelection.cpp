@@ -1,7 +1,6 @@
 #include "host/ide/IdeTextSelection.h"
 
 #include <oleauto.h>
-#include "host/ide/IdeDocument.h"
 #include "host/ide/IdeIdentifiers.h"
 
 IdeTextSelectionFace::IdeTextSelectionFace(IdeTextSelection& owner, const char* name, const IID& iid)
@@ -35,9 +34,9 @@ HRESULT STDMETHODCALLTYPE IdeTextSelectionFace::FindText(BSTR text, VARIANT flag
 }
 
 IdeTextSelection::IdeTextSelection(IdeCallLog& log, const IdeConfiguration& configuration,
-                                   std::string name, IdeDocument& document)
+                                   std::string name, const std::vector<std::wstring>& lines)
     : IdeObject(log, configuration, std::move(name)),
-      m_document(document),
+      m_lines(lines),
       m_dispatch(*this, "IDispatch", IID_IDispatch),
       m_textSelection(*this, "ITextSelection", hostide::IID_TextSelection) {
   AddFace(m_dispatch);
@@ -45,11 +44,10 @@ IdeTextSelection::IdeTextSelection(IdeCallLog& log, const IdeConfiguration& conf
 }
 
 void IdeTextSelection::MoveTo(long line, long column) {
-  const std::vector<std::wstring>& lines = m_document.Lines();
-  long lineCount = static_cast<long>(lines.size());
+  long lineCount = static_cast<long>(m_lines.size());
   if (line > lineCount) line = lineCount;
   if (line < 1) line = 1;
-  long columns = static_cast<long>(lines[line - 1].size()) + 1;
+  long columns = static_cast<long>(m_lines[line - 1].size()) + 1;
   if (column > columns) column = columns;
   if (column < 1) column = 1;
   m_start = m_end = TextPosition{static_cast<int>(line), static_cast<int>(column)};
@@ -58,7 +56,7 @@ void IdeTextSelection::MoveTo(long line, long column) {
 bool IdeTextSelection::Find(BSTR text, long flags) {
   m_lastFindTextNull = text == nullptr;
   m_lastFindText = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-  TextMatch match = FindInLines(m_document.Lines(), m_lastFindText, flags, m_start, m_end);
+  TextMatch match = FindInLines(m_lines, m_lastFindText, flags, m_start, m_end);
   if (!match.found) return false;
   m_start = match.start;
   m_end = TextPosition{match.start.line, match.start.column + match.length};

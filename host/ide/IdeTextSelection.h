@@ -4,7 +4,6 @@
 #include "host/ide/IdeObject.h"
 #include "host/ide/TextSearch.h"
 
-class IdeDocument;
 class IdeTextSelection;
 
 // ITextSelection as the IDE lays it out.
@@ -29,8 +28,9 @@ class IdeTextSelectionFace : public IdeFace {
 
 class IdeTextSelection : public IdeObject {
  public:
+  // lines: the document's text, at least one line, living as long as the selection.
   IdeTextSelection(IdeCallLog& log, const IdeConfiguration& configuration, std::string name,
-                   IdeDocument& document);
+                   const std::vector<std::wstring>& lines);
 
   TextPosition Caret() const { return m_start; }
   TextPosition End() const { return m_end; }
@@ -46,7 +46,7 @@ class IdeTextSelection : public IdeObject {
   void Refresh() { ++m_refreshes; }
 
  private:
-  IdeDocument& m_document;
+  const std::vector<std::wstring>& m_lines;
   IdeTextSelectionFace m_dispatch;
   IdeTextSelectionFace m_textSelection;
   TextPosition m_start{1, 1};

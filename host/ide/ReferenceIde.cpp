@@ -35,22 +35,19 @@ HRESULT STDMETHODCALLTYPE IdeApplicationFace::ExecuteCommand(BSTR command) {
 ReferenceIde::ReferenceIde()
     : IdeObject(m_log, m_configuration, "Application"), m_application(*this) {
   AddFace(m_application);
-  m_documents = std::make_unique<IdeDocuments>(*this);
 }
 
-ReferenceIde::~ReferenceIde() = default;
-
 std::wstring ReferenceIde::ActiveFileName() const {
-  return m_activeDocument ? m_activeDocument->FileName() : std::wstring();
+  return m_activeDocument.document ? m_activeDocument.document->FileName() : std::wstring();
 }
 
 const std::vector<std::wstring>& ReferenceIde::ActiveLines() const {
   static const std::vector<std::wstring> none;
-  return m_activeDocument ? m_activeDocument->Lines() : none;
+  return m_activeDocument.document ? m_activeDocument.document->Lines() : none;
 }
 
 int ReferenceIde::CaretLine() const {
-  return m_activeDocument ? m_activeDocument->Selection().Caret().line : 0;
+  return m_activeDocument.document ? m_activeDocument.document->Selection().Caret().line : 0;
 }
 
 bool ReferenceIde::Execute(const std::wstring& command) {
@@ -71,8 +68,8 @@ void ReferenceIde::Activate(bool active) {
 }
 
 long ReferenceIde::LiveObjectReferences() const {
-  long total = m_documents->LiveReferences();
-  for (const std::unique_ptr<IdeDocument>& document : m_documents->All()) {
+  long total = m_documents.LiveReferences();
+  for (const std::unique_ptr<IdeDocument>& document : m_documents.All()) {
     total += document->LiveReferences() + document->Selection().LiveReferences();
   }
   return total;

@@ -4,7 +4,6 @@
 // ZorvoRegCreate. Every call and reference goes to Log(); Configuration()
 // decides which interface identifiers the objects answer. The editor state
 // (active document, caret, centring) is there for tests and for a host view.
-#include <memory>
 #include "host/ide/IdeDocuments.h"
 
 class ReferenceIde;
@@ -32,13 +31,12 @@ class IdeApplicationFace : public IdeFace {
 class ReferenceIde : public IdeObject {
  public:
   ReferenceIde();
-  ~ReferenceIde();
 
   // The automation application object (not reference-counted by its users).
   IDispatch* Application() { return &m_application; }
   IdeCallLog& Log() { return m_log; }
   IdeConfiguration& Configuration() { return m_configuration; }
-  IdeDocuments& Documents() { return *m_documents; }
+  IdeDocuments& Documents() { return m_documents; }
 
   // The window that set active (true) activates, the IDE's main window.
   void SetMainWindow(HWND window) { m_mainWindow = window; }
@@ -46,8 +44,7 @@ class ReferenceIde : public IdeObject {
 
   // The editor: the active document (null before any), its file name and
   // lines, the caret's line (0 without a document).
-  IdeDocument* ActiveDocument() const { return m_activeDocument; }
-  void SetActiveDocument(IdeDocument* document) { m_activeDocument = document; }
+  IdeDocument* ActiveDocument() const { return m_activeDocument.document; }
   std::wstring ActiveFileName() const;
   // The active document's lines (none without one), not copied: a view
   // reads only the lines it shows.
@@ -71,8 +68,8 @@ class ReferenceIde : public IdeObject {
   IdeCallLog m_log;
   IdeConfiguration m_configuration;
   IdeApplicationFace m_application;
-  std::unique_ptr<IdeDocuments> m_documents;
-  IdeDocument* m_activeDocument = nullptr;
+  IdeActiveDocument m_activeDocument;
+  IdeDocuments m_documents{m_log, m_configuration, m_activeDocument};
   HWND m_mainWindow = nullptr;
   bool m_active = false;
   bool m_centreRequested = false;
