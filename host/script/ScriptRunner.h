@@ -20,11 +20,13 @@
 // status line reads "N of M tags" (or files) with 0 < N < M, whatever the
 // counts are (a tour over sources that change). A jump prints the main
 // window's status line when it says something. A key with Ctrl that did not
-// go through with Ctrl held fails its command.
+// go through with Ctrl held fails its command. The commands live by what
+// they work on: DialogCommands.h, LayoutCommands.h, EditorCommands.h,
+// ExtraFilesCommands.h, ScreenshotCommand.h and ExpectCommand.h.
 #include <string>
 #include <vector>
-#include "host/app/MainWindow.h"
-#include "host/script/MessageBoxWatcher.h"
+#include "host/script/ScriptContext.h"
+#include "host/script/ScriptLine.h"
 
 class ScriptRunner {
  public:
@@ -32,45 +34,11 @@ class ScriptRunner {
 
   // Runs every command; the result is the number of failed commands and expectations.
   int Run(const std::vector<std::string>& lines);
+  // The script's lines, trimmed; false when the file cannot be read.
   static bool ReadScript(const std::string& path, std::vector<std::string>& lines);
 
  private:
-  void Execute(const std::string& line);
-  void Say(const std::string& text);
-  void Fail(const std::string& text);
+  void Execute(const ScriptLine& line);
 
-  void Open(const std::string& what);
-  void Close(const std::string& what);
-  void Type(const std::string& filter, const std::string& text);
-  void Clear(const std::string& filter);
-  void Key(const std::string& filter, const std::string& keyName);
-  void Choose();
-  void Press(const std::string& keyName);
-  void Rows();
-  void Editor();
-  void Edit(const std::string& file, int line, const std::string& text);
-  void Widths(const std::string& what);
-  void SetWidth(const std::string& what, int column, int width);
-  void Size(const std::string& what);
-  void Resize(const std::string& what, int width, int height);
-  void History(const std::string& what);
-  void Restart();
-  void ExtraFiles(const std::vector<std::string>& words, const std::string& line);
-  void Screenshot(const std::string& what, const std::string& file);
-  void Expect(const std::string& text);
-  void ReportMessageBoxes();
-
-  // The filter's combo box item number, 0 when unknown.
-  static int FilterId(const std::string& name);
-  HWND FilterEdit(int comboId) const;
-  HWND ListOf(const std::string& what, int& columns) const;
-  std::string Relative(const std::string& path) const;
-
-  MainWindow& m_window;
-  HostSession& m_session;
-  MessageBoxWatcher m_boxes;
-  int m_filter = 0;           // the filter last typed into
-  std::string m_output;       // what the current command printed
-  std::string m_lastOutput;   // what the previous command printed
-  int m_failures = 0;
+  ScriptContext m_context;
 };
