@@ -56,6 +56,19 @@ TEST(IdeDocuments, AnOpenDocumentIsFoundByItsNameInAnyLetterCase) {
   EXPECT_EQ(ide.Documents().Open(one + L"x"), nullptr);   // no such file
   // The editor reads the active document's lines where they are.
   EXPECT_EQ(&ide.ActiveLines(), &first->Lines());
+  // A document's own set-active call makes it the one the editor shows, and
+  // its selection moves within its own lines.
+  auto* face = static_cast<IdeTextDocumentFace*>(second->NewReference());
+  EXPECT_EQ(face->SetActive(VARIANT_TRUE), S_OK);
+  EXPECT_EQ(ide.ActiveDocument(), second);
+  EXPECT_EQ(face->SetActive(VARIANT_FALSE), S_OK);
+  EXPECT_EQ(ide.ActiveDocument(), second);
+  face->Release();
+  second->Selection().MoveTo(5, 9);
+  EXPECT_EQ(ide.CaretLine(), 1);
+  EXPECT_EQ(second->Selection().Caret().column, 2);
+  first->Selection().MoveTo(5, 9);
+  EXPECT_EQ(first->Selection().Caret().line, 3);
 }
 
 }  // namespace
