@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 #include "fw/DialogTemplate.h"
+#include "host/filterdialogs/FilePickerDialog.h"
+#include "host/filterdialogs/TagBrowserDialog.h"
 
 namespace bench {
 
@@ -12,17 +14,20 @@ bool BenchDialog::Open(Kind kind) {
   CDialogTemplate dialogTemplate(kind == FilePicker ? "Open File" : "Tags",
                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 400, 260, nullptr);
   if (kind == FilePicker) {
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 390, 100, kFileComboId);
-    dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, kFileListId);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 390, 100, FilePickerDialog::kComboId);
   } else {
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 190, 100, kTagParentComboId);
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 205, 5, 190, 100, kTagComboId);
-    dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, kTagListId);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 190, 100, TagBrowserDialog::kParentComboId);
+    dialogTemplate.AddItem("ComboBox", "", comboStyle, 205, 5, 190, 100, TagBrowserDialog::kTagComboId);
   }
+  dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, ListId(kind));
   return CreateIndirect(dialogTemplate.Get(), nullptr);
 }
 
-HWND BenchDialog::List() const { return GetDlgItem(m_kind == FilePicker ? kFileListId : kTagListId); }
+HWND BenchDialog::List() const { return GetDlgItem(ListId(m_kind)); }
+
+int BenchDialog::ListId(Kind kind) {
+  return kind == FilePicker ? FilePickerDialog::kListId : TagBrowserDialog::kListId;
+}
 
 void RequestAllCells(HWND list, int items, int columns) {
   char buffer[MAX_PATH];

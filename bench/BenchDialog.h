@@ -1,15 +1,10 @@
 #pragma once
 // The dialogs the display requests are measured in: modeless framework dialogs
-// from in-memory templates laid out like the host's file picker (list 1020,
-// filter 1021) and tag browser (list 1050, filters 1051 and 1052).
+// from in-memory templates laid out like the host's file picker and tag
+// browser, their list and filters under the same item numbers.
 #include "fw/Dialog.h"
 
 namespace bench {
-
-enum : UINT {
-  kFileListId = 1020, kFileComboId = 1021,
-  kTagListId = 1050, kTagParentComboId = 1051, kTagComboId = 1052
-};
 
 class BenchDialog : public CDialog {
  public:
@@ -17,6 +12,8 @@ class BenchDialog : public CDialog {
   // Creates the dialog window (hidden); false when it could not be made.
   bool Open(Kind kind);
   HWND List() const;
+  // The item number of the list of a dialog of that kind.
+  static int ListId(Kind kind);
 
  private:
   Kind m_kind = FilePicker;

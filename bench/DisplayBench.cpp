@@ -84,8 +84,7 @@ struct ListPair {
 
 bool OpenFloor(ListPair& pair, BenchDialog::Kind kind, int items, int columns) {
   if (!pair.floorDialog.Open(kind)) return false;
-  UINT listId = kind == BenchDialog::FilePicker ? kFileListId : kTagListId;
-  if (!pair.floorList.SubclassDlgItem(listId, &pair.floorDialog)) return false;
+  if (!pair.floorList.SubclassDlgItem(BenchDialog::ListId(kind), &pair.floorDialog)) return false;
   for (int c = 0; c < columns; ++c) pair.floorList.InsertColumn(c, "Column", LVCFMT_LEFT, 80);
   pair.floorList.SetItemCountEx(items);
   return true;

@@ -18,11 +18,12 @@ const NamedKey kNamedKeys[] = {
     {"Tab", VK_TAB},   {"Delete", VK_DELETE},
 };
 
+// A key message's lParam: one repeat, the key's scan code and, for a
+// key-up, the flags of a key that was down and is now released.
 LPARAM KeyParam(UINT vk, bool up) {
-  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, 0 /* MAPVK_VK_TO_VSC */)) << 16;
-  LPARAM param = 1 | scan;
-  if (up) param |= (1 << 30) | (1u << 31);
-  return param;
+  WORD flags = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  if (up) flags |= KF_REPEAT | KF_UP;
+  return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(1, flags)));
 }
 
 void Pump() { PumpPending(); }

@@ -18,10 +18,7 @@ bool FileExists(const std::string& path) {
 // A private copy in the temporary folder, removed (with its .old) on scope exit.
 class TemporaryCopy {
  public:
-  explicit TemporaryCopy(const std::string& source) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    m_path = std::string(folder) + "zorvoreg-xf-" + std::to_string(GetCurrentProcessId()) + ".xf";
+  explicit TemporaryCopy(const std::string& source) : m_path(TemporaryPath("xf")) {
     m_copied = CopyFileA(source.c_str(), m_path.c_str(), FALSE) != FALSE;
     // A rejected copy goes to the first free name of FILE.old, FILE.old.1, ...:
     // a stale .old would send it further along, out of the destructor's reach.

@@ -1,6 +1,12 @@
 #include "host/tools/xf/XfHost.h"
 #include "fw/Wnd.h"
 
+std::string TemporaryPath(const std::string& extension) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + "zorvoreg-xf-" + std::to_string(GetCurrentProcessId()) + "." + extension;
+}
+
 XfHost::XfHost() : m_files(nullptr, &m_workspace) {}
 
 XfHost::~XfHost() {

@@ -25,6 +25,10 @@ class XfHost {
   ExtraFilesController m_files;
 };
 
+// A file name of this process's own in the temporary folder:
+// zorvoreg-xf-PID.EXTENSION.
+std::string TemporaryPath(const std::string& extension);
+
 // The commands; each returns the process exit code.
 int XfDump(XfHost& host, const std::string& file);
 int XfCheck(XfHost& host, const std::string& file);

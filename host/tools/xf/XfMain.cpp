@@ -36,9 +36,7 @@ int main(int argc, char** argv) {
   std::string file = argv[2];
   if (command != "dump" && command != "write" && command != "check") return Usage();
 
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  std::string profile = std::string(folder) + "zorvoreg-xf-" + std::to_string(GetCurrentProcessId()) + ".ini";
+  std::string profile = TemporaryPath("ini");
   theApp.SetProfilePath(profile.c_str());
 
   int code = 1;
