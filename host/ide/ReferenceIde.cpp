@@ -66,11 +66,3 @@ void ReferenceIde::Activate(bool active) {
     SetActiveWindow(m_mainWindow);
   }
 }
-
-long ReferenceIde::LiveObjectReferences() const {
-  long total = m_documents.LiveReferences();
-  for (const std::unique_ptr<IdeDocument>& document : m_documents.All()) {
-    total += document->LiveReferences() + document->Selection().LiveReferences();
-  }
-  return total;
-}

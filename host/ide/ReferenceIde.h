@@ -60,10 +60,6 @@ class ReferenceIde : public IdeObject {
   // Activates (true) or deactivates the IDE's main window.
   void Activate(bool active);
 
-  // References held on the documents collection, every document and every
-  // selection together (the application object itself not included).
-  long LiveObjectReferences() const;
-
  private:
   IdeCallLog m_log;
   IdeConfiguration m_configuration;

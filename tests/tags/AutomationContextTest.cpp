@@ -32,7 +32,7 @@ void AnswerBoth(ReferenceIde& ide) {
 
 // Every reference the module took is given back, none twice, none on the application.
 void ExpectAllReleased(ReferenceIde& ide) {
-  EXPECT_EQ(ide.LiveObjectReferences(), 0);
+  EXPECT_EQ(LiveIdeReferences(ide), 0);
   for (const IdeReferenceEvent& event : ide.Log().References()) {
     EXPECT_GE(event.countAfter, 0) << event.object << " " << event.interfaceName;
     EXPECT_NE(event.object, "Application");

@@ -112,7 +112,7 @@ TEST_F(GoToTagTest, NotFoundShowsTheMessageAndKeepsThePreviousTag) {
   std::vector<std::string> calls = IdeCalls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.back(), "Selection 1 ITextSelection 44 (\"int ALPHA(int x) {\", VT_I4 4)");
-  EXPECT_EQ(ide.LiveObjectReferences(), 0);
+  EXPECT_EQ(LiveIdeReferences(ide), 0);
 }
 
 // An empty pattern names no place: not searched, reported as not found.
@@ -170,7 +170,7 @@ TEST_F(GoToTagTest, NothingOpenedForgetsTheTagWithoutMessage) {
   boxes.Stop();
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_EQ(LastTag(), nullptr);
-  EXPECT_EQ(ide.LiveObjectReferences(), 0);
+  EXPECT_EQ(LiveIdeReferences(ide), 0);
 }
 
 // Without an IDE application nothing is called and the remembered tag stays.

@@ -125,3 +125,11 @@ std::vector<std::string> TagJumpTest::IdeCalls() const {
   }
   return calls;
 }
+
+long LiveIdeReferences(ReferenceIde& ide) {
+  long total = ide.Documents().LiveReferences();
+  for (const std::unique_ptr<IdeDocument>& document : ide.Documents().All()) {
+    total += document->LiveReferences() + document->Selection().LiveReferences();
+  }
+  return total;
+}

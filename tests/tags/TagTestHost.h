@@ -55,5 +55,9 @@ class TagJumpTest : public ::testing::Test {
   HWND m_mainWindow = nullptr;
 };
 
+// References held on the IDE's documents collection, every document and every
+// selection together (the application object itself not included).
+long LiveIdeReferences(ReferenceIde& ide);
+
 // Writes lines (ANSI, "\r\n" after each) into the file.
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
