@@ -14,12 +14,12 @@ bool BenchDialog::Open(Kind kind) {
   CDialogTemplate dialogTemplate(kind == FilePicker ? "Open File" : "Tags",
                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 400, 260, nullptr);
   if (kind == FilePicker) {
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 390, 100, FilePickerDialog::kComboId);
+    dialogTemplate.AddItem(WC_COMBOBOXA, "", comboStyle, 5, 5, 390, 100, FilePickerDialog::kComboId);
   } else {
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 5, 5, 190, 100, TagBrowserDialog::kParentComboId);
-    dialogTemplate.AddItem("ComboBox", "", comboStyle, 205, 5, 190, 100, TagBrowserDialog::kTagComboId);
+    dialogTemplate.AddItem(WC_COMBOBOXA, "", comboStyle, 5, 5, 190, 100, TagBrowserDialog::kParentComboId);
+    dialogTemplate.AddItem(WC_COMBOBOXA, "", comboStyle, 205, 5, 190, 100, TagBrowserDialog::kTagComboId);
   }
-  dialogTemplate.AddItem("SysListView32", "", listStyle, 5, 25, 390, 230, ListId(kind));
+  dialogTemplate.AddItem(WC_LISTVIEWA, "", listStyle, 5, 25, 390, 230, ListId(kind));
   return CreateIndirect(dialogTemplate.Get(), nullptr);
 }
 
