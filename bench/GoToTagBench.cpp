@@ -152,14 +152,13 @@ void RunGoToTagBench(const Options& options, Table& table) {
   for (bool byPattern : {false, true}) {
     tag.line = byPattern ? -1 : kTagLine;
     int failures = 0;
-    auto clearLog = [&] { ide.Log().Clear(); };
-    double moduleTime = MedianSeconds(runs, clearLog, [&] {
+    double moduleTime = MedianSeconds(runs, [&] {
       for (int i = 0; i < kJumpsPerRun; ++i) failures += !module->goToTag(&tag);
     });
-    double callsAlone = MedianSeconds(runs, clearLog, [&] {
+    double callsAlone = MedianSeconds(runs, [&] {
       for (int i = 0; i < kJumpsPerRun; ++i) failures += !direct.Run(false, byPattern, pattern);
     });
-    double withAcquire = MedianSeconds(runs, clearLog, [&] {
+    double withAcquire = MedianSeconds(runs, [&] {
       for (int i = 0; i < kJumpsPerRun; ++i) failures += !direct.Run(true, byPattern, pattern);
     });
     if (failures || ide.CaretLine() != kTagLine)
@@ -170,7 +169,6 @@ void RunGoToTagBench(const Options& options, Table& table) {
     table.Add(MakeRow(std::string(how) + " vs direct calls + acquire", "1 jump", "us", moduleTime * us,
                   withAcquire * us));
   }
-  ide.Log().Clear();
   SysFreeString(pattern);
 }
 

@@ -2,14 +2,14 @@
 // The host add-in's workspace as the module receives it (second argument of
 // ZorvoRegCreate): positions 1 (GetWorkspaceFiles), 6 (GetExtraFilesPath)
 // and 11 (LoadProjectFile) of its table of virtual member functions. Every call
-// is recorded in the log.
+// it and its files receive goes to calls().
 #include "host/addin/ProjectFile.h"
-#include "host/addin/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceCalls.h"
 #include "host/addin/WorkspaceFileCollection.h"
 
 class Workspace final {
  public:
-  Workspace() : m_files(&m_log) {}
+  Workspace() : m_files(&m_calls) {}
 
   virtual void Reserved0() {}
   virtual WorkspaceFileCollection* GetWorkspaceFiles();   // 1
@@ -25,16 +25,16 @@ class Workspace final {
   // 11: adopts the path, reads the project file and adds its names to the workspace.
   virtual void LoadProjectFile(CStringArg path);
 
-  // The extra-files path; the log then watches that path + ".vcproj".
+  // The extra-files path; the calls then report the state of that path + ".vcproj".
   void SetExtraFilesPath(const CString& path);
   WorkspaceFileCollection& files() { return m_files; }
-  WorkspaceCallLog& log() { return m_log; }
+  WorkspaceCalls& calls() { return m_calls; }
   // What the last LoadProjectFile read.
   const ProjectFileContent& lastProjectFile() const { return m_lastProjectFile; }
 
  private:
   CString m_extraFilesPath;
-  WorkspaceCallLog m_log;
+  WorkspaceCalls m_calls;
   WorkspaceFileCollection m_files;
   ProjectFileContent m_lastProjectFile;
 };

@@ -1,18 +1,18 @@
 #include "host/addin/WorkspaceFile.h"
-#include "host/addin/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceCalls.h"
 
 bool WorkspaceFile::GetFirstFlag() {
-  if (m_log) m_log->Add(WorkspaceCallKind::GetFirstFlag, m_name, m_firstFlag);
+  if (m_calls) m_calls->Called(static_cast<const char*>(m_name), 1, "GetFirstFlag", "-> " + FlagText(m_firstFlag));
   return m_firstFlag;
 }
 
 void WorkspaceFile::SetFirstFlag(bool value) {
   // Only the low byte of the argument word carries the flag.
-  if (m_log) m_log->Add(WorkspaceCallKind::SetFirstFlag, m_name, value);
+  if (m_calls) m_calls->Called(static_cast<const char*>(m_name), 6, "SetFirstFlag", FlagText(value));
   m_firstFlag = value;
 }
 
 void WorkspaceFile::SetSecondFlag(bool value) {
-  if (m_log) m_log->Add(WorkspaceCallKind::SetSecondFlag, m_name, value);
+  if (m_calls) m_calls->Called(static_cast<const char*>(m_name), 8, "SetSecondFlag", FlagText(value));
   m_secondFlag = value;
 }

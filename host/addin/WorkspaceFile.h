@@ -3,11 +3,11 @@
 // through its table of virtual member functions (positions 1, 6 and 8).
 #include "fw/String.h"
 
-class WorkspaceCallLog;
+class WorkspaceCalls;
 
 class WorkspaceFile final {
  public:
-  WorkspaceFile(const CString& name, WorkspaceCallLog* log) : m_name(name), m_log(log) {}
+  WorkspaceFile(const CString& name, WorkspaceCalls* calls) : m_name(name), m_calls(calls) {}
 
   virtual void Reserved0() {}
   virtual bool GetFirstFlag();              // 1
@@ -22,7 +22,7 @@ class WorkspaceFile final {
   const CString& name() const { return m_name; }
   bool firstFlag() const { return m_firstFlag; }
   bool secondFlag() const { return m_secondFlag; }
-  // Sets the flags without logging (test and host set-up).
+  // Sets the flags without reporting a call (test and host set-up).
   void SetFlags(bool first, bool second) {
     m_firstFlag = first;
     m_secondFlag = second;
@@ -30,7 +30,7 @@ class WorkspaceFile final {
 
  private:
   CString m_name;
-  WorkspaceCallLog* m_log;
+  WorkspaceCalls* m_calls;
   bool m_firstFlag = false;
   bool m_secondFlag = false;
 };

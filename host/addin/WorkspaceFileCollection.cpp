@@ -1,9 +1,9 @@
 #include "host/addin/WorkspaceFileCollection.h"
-#include "host/addin/WorkspaceCallLog.h"
+#include "host/addin/WorkspaceCalls.h"
 
 WorkspaceFile* WorkspaceFileCollection::FindFile(CStringArg name) {
   const CString adopted = CString::Adopt(name);
-  if (m_log) m_log->Add(WorkspaceCallKind::FindFile, adopted);
+  if (m_calls) m_calls->Called("files", 2, "FindFile", QuotedText(adopted));
   return Lookup(adopted);
 }
 
@@ -24,7 +24,7 @@ WorkspaceFile* WorkspaceFileCollection::Add(const CString& name) {
   std::string folded = FoldedName(name);
   auto found = m_byName.find(folded);
   if (found != m_byName.end()) return found->second;
-  m_files.push_back(std::make_unique<WorkspaceFile>(name, m_log));
+  m_files.push_back(std::make_unique<WorkspaceFile>(name, m_calls));
   m_byName.emplace(std::move(folded), m_files.back().get());
   return m_files.back().get();
 }

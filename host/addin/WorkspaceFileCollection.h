@@ -11,7 +11,7 @@
 
 class WorkspaceFileCollection final {
  public:
-  explicit WorkspaceFileCollection(WorkspaceCallLog* log) : m_log(log) {}
+  explicit WorkspaceFileCollection(WorkspaceCalls* calls) : m_calls(calls) {}
 
   virtual void Reserved0() {}
   virtual void Reserved1() {}
@@ -32,7 +32,7 @@ class WorkspaceFileCollection final {
   static std::string FoldedName(const char* name);
 
  private:
-  WorkspaceCallLog* m_log;
+  WorkspaceCalls* m_calls;
   std::vector<std::unique_ptr<WorkspaceFile>> m_files;
   std::unordered_map<std::string, WorkspaceFile*> m_byName;   // FoldedName to file
 };

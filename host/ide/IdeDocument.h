@@ -41,7 +41,7 @@ class IdeTextDocumentFace : public IdeFace {
 class IdeDocument : public IdeObject {
  public:
   // lines: the file's text (none reads as one empty line).
-  IdeDocument(IdeCallLog& log, const IdeConfiguration& configuration, IdeActiveDocument& active,
+  IdeDocument(IdeCalls& calls, const IdeConfiguration& configuration, IdeActiveDocument& active,
               std::string name, std::wstring fileName, std::vector<std::wstring> lines);
 
   const std::wstring& FileName() const { return m_fileName; }

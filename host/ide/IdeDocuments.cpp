@@ -9,8 +9,8 @@ IdeDocumentsFace::IdeDocumentsFace(IdeDocuments& owner, const char* name, const 
 
 HRESULT STDMETHODCALLTYPE IdeDocumentsFace::Open(BSTR fileName, VARIANT type, VARIANT readOnly,
                                                  IDispatch** document) {
-  HRESULT hook = Record(15, DescribeString(fileName) + ", " + DescribeVariant(type) + ", " +
-                                DescribeVariant(readOnly) + ", out");
+  HRESULT hook = Record(15, "Open", DescribeString(fileName) + ", " + DescribeVariant(type) + ", " +
+                                        DescribeVariant(readOnly) + ", out");
   if (hook != S_OK) return hook;
   if (!document) return E_POINTER;
   *document = nullptr;
@@ -21,9 +21,9 @@ HRESULT STDMETHODCALLTYPE IdeDocumentsFace::Open(BSTR fileName, VARIANT type, VA
   return S_OK;
 }
 
-IdeDocuments::IdeDocuments(IdeCallLog& log, const IdeConfiguration& configuration,
+IdeDocuments::IdeDocuments(IdeCalls& calls, const IdeConfiguration& configuration,
                            IdeActiveDocument& active)
-    : IdeObject(log, configuration, "Documents"),
+    : IdeObject(calls, configuration, "Documents"),
       m_active(active),
       m_dispatch(*this, "IDispatch", IID_IDispatch),
       m_documentsFace(*this, "IDocuments", hostide::IID_Documents),
@@ -51,7 +51,7 @@ IdeDocument* IdeDocuments::Open(const std::wstring& fileName) {
     if (!ReadTextFileLines(fileName, lines)) return nullptr;
     std::string name = "Document " + std::to_string(m_documents.size() + 1);
     m_documents.push_back(
-        std::make_unique<IdeDocument>(Log(), Configuration(), m_active, name, fileName, std::move(lines)));
+        std::make_unique<IdeDocument>(Calls(), Configuration(), m_active, name, fileName, std::move(lines)));
     document = m_documents.back().get();
     m_byName.emplace(FoldedName(fileName), document);
   }

@@ -25,7 +25,7 @@ class IdeDocumentsFace : public IdeFace {
 
 class IdeDocuments : public IdeObject {
  public:
-  IdeDocuments(IdeCallLog& log, const IdeConfiguration& configuration, IdeActiveDocument& active);
+  IdeDocuments(IdeCalls& calls, const IdeConfiguration& configuration, IdeActiveDocument& active);
 
   // The document of the file, reading it when it is not open yet; null when
   // the file cannot be read. The document becomes the active one.

@@ -35,17 +35,20 @@ ULONG STDMETHODCALLTYPE IdeFace::Release() {
   return static_cast<ULONG>(m_owner.LiveReferences());
 }
 
-HRESULT IdeFace::Record(int position, const std::string& arguments) {
-  return m_owner.Log().RecordCall(m_owner.Name(), m_interfaceName, position, arguments);
+std::string IdeFace::Source() const { return m_owner.Name() + " " + m_interfaceName; }
+
+HRESULT IdeFace::Record(int position, const char* operation, const std::string& arguments) {
+  if (!m_owner.Calls().Watched()) return S_OK;
+  return m_owner.Calls().Called(Source(), position, operation, arguments);
 }
 
 HRESULT IdeFace::Unexpected(int position) {
-  Record(position, "unexpected");
+  Record(position, "unexpected", "");
   return E_NOTIMPL;
 }
 
-IdeObject::IdeObject(IdeCallLog& log, const IdeConfiguration& configuration, std::string name)
-    : m_log(log), m_configuration(configuration), m_name(std::move(name)) {}
+IdeObject::IdeObject(IdeCalls& calls, const IdeConfiguration& configuration, std::string name)
+    : m_calls(calls), m_configuration(configuration), m_name(std::move(name)) {}
 
 long IdeObject::LiveReferences() const {
   long total = 0;
@@ -73,8 +76,10 @@ HRESULT IdeObject::Query(IdeFace& from, REFIID iid, void** object) {
       }
     }
   }
-  std::string result = answer ? answer->InterfaceName() : std::string("E_NOINTERFACE");
-  m_log.RecordCall(m_name, from.InterfaceName(), 0, DescribeIid(iid) + " -> " + result);
+  if (m_calls.Watched()) {   // a query is reported, never failed by the hook
+    std::string result = answer ? answer->InterfaceName() : std::string("E_NOINTERFACE");
+    m_calls.Called(from.Source(), 0, "QueryInterface", DescribeIid(iid) + " -> " + result);
+  }
   if (!answer) return E_NOINTERFACE;
   answer->AddRef();
   *object = static_cast<IDispatch*>(answer);
@@ -82,7 +87,7 @@ HRESULT IdeObject::Query(IdeFace& from, REFIID iid, void** object) {
 }
 
 void IdeObject::Referenced(IdeFace& face, bool added, long countAfter) {
-  m_log.RecordReference(m_name, face.InterfaceName(), added, countAfter);
+  if (m_calls.Watched()) m_calls.Referenced(face.Source(), added, countAfter);
 }
 
 IDispatch* IdeObject::NewReference() {

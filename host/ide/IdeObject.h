@@ -8,14 +8,14 @@
 #include <oaidl.h>
 #include <string>
 #include <vector>
-#include "host/ide/IdeCallLog.h"
+#include "host/ide/IdeCalls.h"
 #include "host/ide/IdeConfiguration.h"
 
 class IdeObject;
 
 // One interface pointer of an object. Derived faces declare the interface's
-// positions from 7 on; a position the reference IDE does not implement logs
-// the call as "unexpected" and fails it.
+// positions from 7 on; a position the reference IDE does not implement
+// reports the call as "unexpected" and fails it.
 class IdeFace : public IDispatch {
  public:
   // iid: the identifier this face answers; IID_IDispatch for the object's
@@ -42,10 +42,12 @@ class IdeFace : public IDispatch {
   const std::string& InterfaceName() const { return m_interfaceName; }
   const IID& Iid() const { return m_iid; }
   long References() const { return m_references; }
+  // "Documents IDocuments": the object and this interface, as the record names them.
+  std::string Source() const;
 
  protected:
-  // Logs the call; a result other than S_OK means: return it without doing the work.
-  HRESULT Record(int position, const std::string& arguments);
+  // Reports the call; a result other than S_OK means: return it without doing the work.
+  HRESULT Record(int position, const char* operation, const std::string& arguments);
   HRESULT Unexpected(int position);
   IdeObject& m_owner;
 
@@ -60,13 +62,13 @@ class IdeFace : public IDispatch {
 
 class IdeObject {
  public:
-  IdeObject(IdeCallLog& log, const IdeConfiguration& configuration, std::string name);
+  IdeObject(IdeCalls& calls, const IdeConfiguration& configuration, std::string name);
   virtual ~IdeObject() = default;
   IdeObject(const IdeObject&) = delete;
   IdeObject& operator=(const IdeObject&) = delete;
 
   const std::string& Name() const { return m_name; }
-  IdeCallLog& Log() { return m_log; }
+  IdeCalls& Calls() { return m_calls; }
   const IdeConfiguration& Configuration() const { return m_configuration; }
   // References held on all faces together, or on the one named.
   long LiveReferences() const;
@@ -82,7 +84,7 @@ class IdeObject {
   void AddFace(IdeFace& face) { m_faces.push_back(&face); }
 
  private:
-  IdeCallLog& m_log;
+  IdeCalls& m_calls;
   const IdeConfiguration& m_configuration;
   std::string m_name;
   std::vector<IdeFace*> m_faces;

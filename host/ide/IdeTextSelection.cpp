@@ -7,22 +7,22 @@ IdeTextSelectionFace::IdeTextSelectionFace(IdeTextSelection& owner, const char* 
     : IdeFace(owner, name, iid), m_selection(owner) {}
 
 HRESULT STDMETHODCALLTYPE IdeTextSelectionFace::Refresh() {
-  HRESULT hook = Record(16, "");
+  HRESULT hook = Record(16, "Refresh", "");
   if (hook != S_OK) return hook;
   m_selection.Refresh();
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE IdeTextSelectionFace::MoveTo(long line, long column, VARIANT mode) {
-  HRESULT hook = Record(43, std::to_string(line) + ", " + std::to_string(column) + ", " +
-                                DescribeVariant(mode));
+  HRESULT hook =
+      Record(43, "MoveTo", std::to_string(line) + ", " + std::to_string(column) + ", " + DescribeVariant(mode));
   if (hook != S_OK) return hook;
   m_selection.MoveTo(line, column);
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE IdeTextSelectionFace::FindText(BSTR text, VARIANT flags, VARIANT_BOOL* found) {
-  HRESULT hook = Record(44, DescribeString(text) + ", " + DescribeVariant(flags));
+  HRESULT hook = Record(44, "FindText", DescribeString(text) + ", " + DescribeVariant(flags));
   if (hook != S_OK) return hook;
   if (!found) return E_POINTER;
   long value = 0;
@@ -33,9 +33,9 @@ HRESULT STDMETHODCALLTYPE IdeTextSelectionFace::FindText(BSTR text, VARIANT flag
   return S_OK;
 }
 
-IdeTextSelection::IdeTextSelection(IdeCallLog& log, const IdeConfiguration& configuration,
+IdeTextSelection::IdeTextSelection(IdeCalls& calls, const IdeConfiguration& configuration,
                                    std::string name, const std::vector<std::wstring>& lines)
-    : IdeObject(log, configuration, std::move(name)),
+    : IdeObject(calls, configuration, std::move(name)),
       m_lines(lines),
       m_dispatch(*this, "IDispatch", IID_IDispatch),
       m_textSelection(*this, "ITextSelection", hostide::IID_TextSelection) {

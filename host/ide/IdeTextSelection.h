@@ -29,7 +29,7 @@ class IdeTextSelectionFace : public IdeFace {
 class IdeTextSelection : public IdeObject {
  public:
   // lines: the document's text, at least one line, living as long as the selection.
-  IdeTextSelection(IdeCallLog& log, const IdeConfiguration& configuration, std::string name,
+  IdeTextSelection(IdeCalls& calls, const IdeConfiguration& configuration, std::string name,
                    const std::vector<std::wstring>& lines);
 
   TextPosition Caret() const { return m_start; }

@@ -6,7 +6,7 @@ IdeApplicationFace::IdeApplicationFace(ReferenceIde& owner)
     : IdeFace(owner, "IdeApplication", IID_IDispatch), m_ide(owner) {}
 
 HRESULT STDMETHODCALLTYPE IdeApplicationFace::GetDocuments(IDispatch** documents) {
-  HRESULT hook = Record(26, "out");
+  HRESULT hook = Record(26, "GetDocuments", "out");
   if (hook != S_OK) return hook;
   if (!documents) return E_POINTER;
   if (!m_ide.Configuration().documentsAvailable) {
@@ -18,14 +18,14 @@ HRESULT STDMETHODCALLTYPE IdeApplicationFace::GetDocuments(IDispatch** documents
 }
 
 HRESULT STDMETHODCALLTYPE IdeApplicationFace::SetActive(VARIANT_BOOL active) {
-  HRESULT hook = Record(38, std::to_string(active));
+  HRESULT hook = Record(38, "SetActive", std::to_string(active));
   if (hook != S_OK) return hook;
   m_ide.Activate(active != VARIANT_FALSE);
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE IdeApplicationFace::ExecuteCommand(BSTR command) {
-  HRESULT hook = Record(43, DescribeString(command));
+  HRESULT hook = Record(43, "ExecuteCommand", DescribeString(command));
   if (hook != S_OK) return hook;
   std::wstring name = command ? std::wstring(command, SysStringLen(command)) : std::wstring();
   return m_ide.Execute(name) ? S_OK : E_INVALIDARG;
@@ -33,7 +33,7 @@ HRESULT STDMETHODCALLTYPE IdeApplicationFace::ExecuteCommand(BSTR command) {
 
 // The application is its own object with one face, the one handed out.
 ReferenceIde::ReferenceIde()
-    : IdeObject(m_log, m_configuration, "Application"), m_application(*this) {
+    : IdeObject(m_calls, m_configuration, "Application"), m_application(*this) {
   AddFace(m_application);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The reference IDE: a small editor behind the IDE's automation object model.
 // Application() is the automation application object that the host hands to
-// ZorvoRegCreate. Every call and reference goes to Log(); Configuration()
+// ZorvoRegCreate. Every call and reference goes to Calls(); Configuration()
 // decides which interface identifiers the objects answer. The editor state
 // (active document, caret, centring) is there for tests and for a host view.
 #include "host/ide/IdeDocuments.h"
@@ -34,7 +34,7 @@ class ReferenceIde : public IdeObject {
 
   // The automation application object (not reference-counted by its users).
   IDispatch* Application() { return &m_application; }
-  IdeCallLog& Log() { return m_log; }
+  IdeCalls& Calls() { return m_calls; }
   IdeConfiguration& Configuration() { return m_configuration; }
   IdeDocuments& Documents() { return m_documents; }
 
@@ -61,11 +61,11 @@ class ReferenceIde : public IdeObject {
   void Activate(bool active);
 
  private:
-  IdeCallLog m_log;
+  IdeCalls m_calls;
   IdeConfiguration m_configuration;
   IdeApplicationFace m_application;
   IdeActiveDocument m_activeDocument;
-  IdeDocuments m_documents{m_log, m_configuration, m_activeDocument};
+  IdeDocuments m_documents{m_calls, m_configuration, m_activeDocument};
   HWND m_mainWindow = nullptr;
   bool m_active = false;
   bool m_centreRequested = false;

@@ -28,6 +28,7 @@ class ModuleEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     g_workspace = new Workspace;
+    g_workspace->calls().Attach(&TheRecord());
     g_loader = new ModuleLoader;
     ASSERT_TRUE(g_loader->Load());
     ASSERT_NE(g_loader->Create(&g_ide, g_workspace), nullptr);
@@ -55,7 +56,7 @@ void ExtraFilesTest::SetUp() {
   path = folder + "\\extra.xef";
   TheWorkspace().SetExtraFilesPath(path);
   TheWorkspace().files().Clear();
-  TheWorkspace().log().Clear();
+  TheRecord().Clear();
 }
 
 void ExtraFilesTest::TearDown() { RemoveTree(folder); }

@@ -1,7 +1,8 @@
 #pragma once
 // The host side of the extra-files tests: ZorvoReg.mod loaded once for the
-// program with the host workspace, a fresh folder per test holding the
-// extra-files file, and byte-level helpers for the file.
+// program with the host workspace (its calls going into the record, cleared
+// for each test), a fresh folder per test holding the extra-files file, and
+// byte-level helpers for the file.
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "host/addin/ModuleTable.h"
 #include "host/addin/Workspace.h"
 #include "tests/extrafiles/FolderSnapshot.h"
+#include "tests/support/ExpectedSequence.h"
 
 ModuleTable* Table();
 Workspace& TheWorkspace();

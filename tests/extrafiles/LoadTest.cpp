@@ -4,6 +4,11 @@
 
 namespace {
 
+// No synchronisation: the workspace is asked for the path and nothing more.
+const Expected kPathOnly[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+};
+
 class LoadTest : public ExtraFilesTest {
  protected:
   // Loads a bad file and checks that it was set aside as path + ".old".
@@ -143,8 +148,7 @@ TEST_F(LoadTest, AnEmptyListNeverStartsTheSynchronisation) {
   WriteBytes(path, Image({}));
   EXPECT_TRUE(Load(true));
   EXPECT_TRUE(ModuleEntries().empty());
-  for (const WorkspaceCall& call : TheWorkspace().log().calls())
-    EXPECT_EQ(call.kind, WorkspaceCallKind::GetExtraFilesPath);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kPathOnly));
   EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
 }
 
@@ -152,8 +156,7 @@ TEST_F(LoadTest, WithoutSynchronisationTheWorkspaceIsNotTouched) {
   WriteBytes(path, Image({{"abc", 3}}));
   TheWorkspace().files().Add("abc");
   EXPECT_TRUE(Load(false));
-  for (const WorkspaceCall& call : TheWorkspace().log().calls())
-    EXPECT_EQ(call.kind, WorkspaceCallKind::GetExtraFilesPath);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kPathOnly));
   EXPECT_FALSE(TheWorkspace().files().Lookup("abc")->firstFlag());
 }
 

@@ -4,10 +4,12 @@
 
 namespace {
 
+const char* const kNoProjectFile = "no project file";
+
 class SyncTest : public ExtraFilesTest {
  protected:
-  // Dates the extra-files file 2001-02-03 04:05:06 UTC; returns that time in seconds since 1970.
-  long long DateExtraFile() {
+  // Dates the extra-files file 2001-02-03 04:05:06 UTC.
+  void DateExtraFile() {
     SYSTEMTIME when = {2001, 2, 6, 3, 4, 5, 6, 0};
     FILETIME stamp;
     SystemTimeToFileTime(&when, &stamp);
@@ -15,72 +17,82 @@ class SyncTest : public ExtraFilesTest {
     EXPECT_NE(file, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &stamp));
     CloseHandle(file);
-    long long seconds = 0;
-    EXPECT_TRUE(FileModificationTime(path, seconds));
-    return seconds;
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    EXPECT_TRUE(GetFileAttributesExA(path, GetFileExInfoStandard, &data) &&
+                CompareFileTime(&data.ftLastWriteTime, &stamp) == 0);
   }
 
-  std::vector<WorkspaceCall> CallsAfterPath() {
-    std::vector<WorkspaceCall> calls = TheWorkspace().log().calls();
-    EXPECT_FALSE(calls.empty());
-    EXPECT_EQ(calls.front().kind, WorkspaceCallKind::GetExtraFilesPath);
-    calls.erase(calls.begin());
-    return calls;
-  }
+  Placeholders Project() const { return {{"$project", std::string(path) + ".vcproj"}}; }
 };
 
-struct Expected {
-  WorkspaceCallKind kind;
-  const char* argument;
-  bool value;
+// Each call sees the project file as it stands: there, with the extra-files
+// file's date, while LoadProjectFile reads it, and never again.
+const Expected kProjectFileWhileLoaded[] = {
+    {"workspace", 11, "LoadProjectFile", "\"$project\"", Delivery::Call, "project file of 2001-02-03 04:05:06"},
 };
-
-void ExpectCalls(const std::vector<WorkspaceCall>& calls, const std::vector<Expected>& expected) {
-  ASSERT_EQ(calls.size(), expected.size());
-  for (size_t i = 0; i < calls.size(); ++i) {
-    EXPECT_EQ(calls[i].kind, expected[i].kind) << "call " << i;
-    EXPECT_STREQ(calls[i].argument, expected[i].argument) << "call " << i;
-    EXPECT_EQ(calls[i].value, expected[i].value) << "call " << i;
-  }
+// Where the test left a stale project file, the first call sees it too.
+const Expected kStaleThenWhileLoaded[] = {
+    {"workspace", 6, "GetExtraFilesPath", "", Delivery::Call, nullptr},
+    {"workspace", 11, "LoadProjectFile", "\"$project\"", Delivery::Call, "project file of 2001-02-03 04:05:06"},
+};
+std::vector<RecordEntry> CallsSeeingAProjectFile() {
+  return Only(TheRecord().Entries(), [](const RecordEntry& call) { return call.state != kNoProjectFile; });
 }
+
+// The marked entries go to the project file; then each entry's file, when
+// found, gets the entry's flags (the first only where it differs).
+const Expected kMarkedHandedOver[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+    {"workspace", 11, "LoadProjectFile", "\"$project\""},
+    {"workspace", 1, "GetWorkspaceFiles", ""},
+    {"files", 2, "FindFile", "\"a.cpp\""},
+    {"a.cpp", 1, "GetFirstFlag", "-> 1"},
+    {"a.cpp", 8, "SetSecondFlag", "0"},
+    {"files", 2, "FindFile", "\"dir\\a&b \"q\" <x>.h\""},
+    {"dir\\a&b \"q\" <x>.h", 1, "GetFirstFlag", "-> 0"},
+    {"dir\\a&b \"q\" <x>.h", 6, "SetFirstFlag", "1"},
+    {"dir\\a&b \"q\" <x>.h", 8, "SetSecondFlag", "1"},
+    {"files", 2, "FindFile", "\"c.txt\""},
+    {"c.txt", 1, "GetFirstFlag", "-> 1"},
+    {"c.txt", 6, "SetFirstFlag", "0"},
+    {"c.txt", 8, "SetSecondFlag", "1"},
+    {"files", 2, "FindFile", "\"unknown.x\""},
+};
+
+const Expected kNoneMarked[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+    {"workspace", 11, "LoadProjectFile", "\"$project\""},
+    {"workspace", 1, "GetWorkspaceFiles", ""},
+    {"files", 2, "FindFile", "\"b.h\""},
+    {"b.h", 1, "GetFirstFlag", "-> 0"},
+    {"b.h", 8, "SetSecondFlag", "1"},
+    {"files", 2, "FindFile", "\"c.h\""},
+    {"c.h", 1, "GetFirstFlag", "-> 1"},
+    {"c.h", 6, "SetFirstFlag", "0"},
+    {"c.h", 8, "SetSecondFlag", "0"},
+};
+
+const Expected kPathOnly[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+};
 
 TEST_F(SyncTest, HandsTheMarkedEntriesOverThenSetsTheFlagsOfTheFilesFound) {
   const CString special = "dir\\a&b \"q\" <x>.h";
   WriteBytes(path, Image({{"a.cpp", 1}, {special, 3}, {"c.txt", 2}, {"unknown.x", 0}}));
-  const long long stamp = DateExtraFile();
+  DateExtraFile();
   WriteBytes(path + ".vcproj", std::string(3000, 'j'));   // overwritten, then deleted
   TheWorkspace().files().Add("a.cpp")->SetFlags(true, true);
   TheWorkspace().files().Add("c.txt")->SetFlags(true, false);
 
   EXPECT_TRUE(Load(true));
 
-  const std::vector<WorkspaceCall> calls = CallsAfterPath();
-  const CString project = path + ".vcproj";
-  typedef WorkspaceCallKind K;
-  ExpectCalls(calls, {{K::LoadProjectFile, project, false},
-                      {K::GetWorkspaceFiles, "", false},
-                      {K::FindFile, "a.cpp", false},
-                      {K::GetFirstFlag, "a.cpp", true},
-                      {K::SetSecondFlag, "a.cpp", false},
-                      {K::FindFile, special, false},
-                      {K::GetFirstFlag, special, false},
-                      {K::SetFirstFlag, special, true},
-                      {K::SetSecondFlag, special, true},
-                      {K::FindFile, "c.txt", false},
-                      {K::GetFirstFlag, "c.txt", true},
-                      {K::SetFirstFlag, "c.txt", false},
-                      {K::SetSecondFlag, "c.txt", true},
-                      {K::FindFile, "unknown.x", false}});
-  if (calls.size() < 2) return;
-  const WorkspaceCall& load = calls[0];
-  EXPECT_TRUE(load.projectFileExisted);
-  EXPECT_EQ(load.projectFileMtime, stamp);
-  EXPECT_EQ(load.projectFileText, "<Files>\r\n"
-                                  "\t<File RelativePath=\"a.cpp\"/>\r\n"
-                                  "\t<File RelativePath=\"dir\\a&b \"q\" <x>.h\"/>\r\n"
-                                  "</Files>\r\n");
-  EXPECT_FALSE(calls[1].projectFileExisted);
-  EXPECT_FALSE(Exists(project));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kMarkedHandedOver, Project()));
+  EXPECT_TRUE(SequenceIs(CallsSeeingAProjectFile(), kStaleThenWhileLoaded, Project()));
+  EXPECT_EQ(TheWorkspace().lastProjectFile().text, "<Files>\r\n"
+                                                    "\t<File RelativePath=\"a.cpp\"/>\r\n"
+                                                    "\t<File RelativePath=\"dir\\a&b \"q\" <x>.h\"/>\r\n"
+                                                    "</Files>\r\n");
+  EXPECT_FALSE(Exists(path + ".vcproj"));
   EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"extra.xef"});
 
   WorkspaceFile* added = TheWorkspace().files().Lookup(special);
@@ -93,26 +105,15 @@ TEST_F(SyncTest, HandsTheMarkedEntriesOverThenSetsTheFlagsOfTheFilesFound) {
 
 TEST_F(SyncTest, AListWithoutMarkedEntriesStillHandsOverAnEmptyProjectAndSetsFlags) {
   WriteBytes(path, Image({{"b.h", 2}, {"c.h", 0}}));
-  const long long stamp = DateExtraFile();
+  DateExtraFile();
   TheWorkspace().files().Add("b.h");
   TheWorkspace().files().Add("c.h")->SetFlags(true, true);
 
   EXPECT_TRUE(Load(true));
 
-  const std::vector<WorkspaceCall> calls = CallsAfterPath();
-  typedef WorkspaceCallKind K;
-  ExpectCalls(calls, {{K::LoadProjectFile, path + ".vcproj", false},
-                      {K::GetWorkspaceFiles, "", false},
-                      {K::FindFile, "b.h", false},
-                      {K::GetFirstFlag, "b.h", false},
-                      {K::SetSecondFlag, "b.h", true},
-                      {K::FindFile, "c.h", false},
-                      {K::GetFirstFlag, "c.h", true},
-                      {K::SetFirstFlag, "c.h", false},
-                      {K::SetSecondFlag, "c.h", false}});
-  if (calls.empty()) return;
-  EXPECT_EQ(calls[0].projectFileText, "<Files>\r\n</Files>\r\n");
-  EXPECT_EQ(calls[0].projectFileMtime, stamp);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kNoneMarked, Project()));
+  EXPECT_TRUE(SequenceIs(CallsSeeingAProjectFile(), kProjectFileWhileLoaded, Project()));
+  EXPECT_EQ(TheWorkspace().lastProjectFile().text, "<Files>\r\n</Files>\r\n");
   EXPECT_FALSE(Exists(path + ".vcproj"));
 }
 
@@ -121,7 +122,7 @@ TEST_F(SyncTest, AProjectFileThatCannotBeCreatedEndsTheSynchronisation) {
   TheWorkspace().files().Add("a.cpp");
   ASSERT_TRUE(CreateDirectoryA(path + ".vcproj", nullptr));   // the project path is taken by a folder
   EXPECT_TRUE(Load(true));
-  EXPECT_TRUE(CallsAfterPath().empty());
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kPathOnly));
   EXPECT_TRUE(GetFileAttributesA(path + ".vcproj") & FILE_ATTRIBUTE_DIRECTORY);
   EXPECT_EQ(ModuleEntries().size(), 1u);
 }

@@ -7,6 +7,35 @@
 
 namespace {
 
+// Row 0 shows position 1: each cell asks the collection for its file.
+const Expected kFileCells[] = {
+    {"collection", 1, "GetFileAt", "1"},
+    {"util", 6, "GetBareName", ""},
+    {"util", 7, "GetExtension", ""},
+    {"collection", 1, "GetFileAt", "1"},
+    {"util", 8, "GetPathText", ""},
+    {"collection", 1, "GetFileAt", "0"},
+    {"Makefile", 6, "GetBareName", ""},
+    {"Makefile", 7, "GetExtension", ""},
+    {"collection", 1, "GetFileAt", "0"},
+    {"Makefile", 8, "GetPathText", ""},
+};
+
+// Row 1's six cells, then row 0's namespace.
+const Expected kTagCells[] = {
+    {"Beta", 0, "GetTypeCode", ""},                                 // Type
+    {"Beta", 11, "GetNamespace", ""},                               // Namespace, from the parent tag
+    {"Beta", 12, "GetParentTag", ""},
+    {"Alpha", 11, "GetNamespace", ""},
+    {"Beta", 6, "GetParentName", ""},                               // Parent
+    {"Beta", 2, "GetName", ""},                                     // Tag
+    {"Beta", 14, "GetFileObject", ""},                              // Filename
+    {"widget", 6, "GetBareName", ""},
+    {"widget", 7, "GetExtension", ""},
+    {"Beta", 4, "GetSearchString", ""},                             // Line
+    {"Alpha", 11, "GetNamespace", ""},                              // row 0's own namespace
+};
+
 TEST(FileListCalls, CollectionAndFilesAreCalledAsMembers) {
   StubFile makefile("Makefile", "", "C:\\src\\Makefile");
   StubFile util("util", "h", "C:\\src\\lib\\util.h");
@@ -18,7 +47,7 @@ TEST(FileListCalls, CollectionAndFilesAreCalledAsMembers) {
   ItemDialog dialog(ItemDialog::FilePicker);
   CWnd* combo = nullptr;
   CWnd* list = nullptr;
-  HostCalls().clear();
+  ClearHostCalls();
 
   EXPECT_EQ(Bool(CallEntry(Table()->initFileDialog, {Word<CWnd>(&dialog), 0x4801, Word(&combo), Word(&list),
                                                       Word(&collectionLocation), Word(&indexLocation)})), 1);
@@ -30,13 +59,7 @@ TEST(FileListCalls, CollectionAndFilesAreCalledAsMembers) {
   EXPECT_EQ(CellText(view, 1, 1), "C:\\src\\Makefile");
   EXPECT_EQ(Bool(CallEntry(Table()->closeFileDialog, {})), 1);
 
-  const std::vector<std::string> expected = {
-      "collection.1(1)", "util.6()", "util.7()",
-      "collection.1(1)", "util.8()",
-      "collection.1(0)", "Makefile.6()", "Makefile.7()",
-      "collection.1(0)", "Makefile.8()",
-  };
-  EXPECT_EQ(DescribeCalls(), expected);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kFileCells));
   EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
 }
 
@@ -59,7 +82,7 @@ TEST(TagListCalls, TagsAndTheirFilesAreCalledAsMembers) {
   CWnd* parentCombo = nullptr;
   CWnd* tagCombo = nullptr;
   CWnd* list = nullptr;
-  HostCalls().clear();
+  ClearHostCalls();
 
   EXPECT_EQ(Bool(CallEntry(Table()->initTagDialog, {Word<CWnd>(&dialog), 0x4802, Word(&parentCombo),
                                                      Word(&tagCombo), Word(&list), Word(&tagArray)})), 1);
@@ -71,16 +94,7 @@ TEST(TagListCalls, TagsAndTheirFilesAreCalledAsMembers) {
   EXPECT_EQ(Bool(CallEntry(Table()->closeTagDialog, {})), 1);
 
   EXPECT_EQ(cells, std::vector<std::string>({"MemVar", "ui", "Alpha", "Beta", "widget.cpp", " int beta;", "ui"}));
-  const std::vector<std::string> expected = {
-      "Beta.0()",                                  // Type
-      "Beta.11()", "Beta.12()", "Alpha.11()",      // Namespace, from the parent tag
-      "Beta.6()",                                  // Parent
-      "Beta.2()",                                  // Tag
-      "Beta.14()", "widget.6()", "widget.7()",     // Filename
-      "Beta.4()",                                  // Line
-      "Alpha.11()",                                // row 0's own namespace
-  };
-  EXPECT_EQ(DescribeCalls(), expected);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kTagCells));
   EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
 }
 

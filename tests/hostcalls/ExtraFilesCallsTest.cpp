@@ -10,6 +10,29 @@
 
 namespace {
 
+const Expected kPathOnly[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+};
+
+// The flags arrive as one byte each; c.txt already has its first flag.
+const Expected kSynchronised[] = {
+    {"workspace", 6, "GetExtraFilesPath", ""},
+    {"workspace", 11, "LoadProjectFile", "\"$project\""},
+    {"workspace", 1, "GetWorkspaceFiles", ""},
+    {"files", 2, "FindFile", "\"a.cpp\""},
+    {"a.cpp", 1, "GetFirstFlag", ""},
+    {"a.cpp", 6, "SetFirstFlag", "1"},
+    {"a.cpp", 8, "SetSecondFlag", "0"},
+    {"files", 2, "FindFile", "\"b.h\""},
+    {"b.h", 1, "GetFirstFlag", ""},
+    {"b.h", 6, "SetFirstFlag", "0"},
+    {"b.h", 8, "SetSecondFlag", "1"},
+    {"files", 2, "FindFile", "\"c.txt\""},
+    {"c.txt", 1, "GetFirstFlag", ""},
+    {"c.txt", 8, "SetSecondFlag", "1"},
+    {"files", 2, "FindFile", "\"gone.cpp\""},
+};
+
 class ExtraFilesCalls : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -18,7 +41,7 @@ class ExtraFilesCalls : public ::testing::Test {
     HostExtraFiles list;
     list.Fill({{"a.cpp", 1}, {"b.h", 2}, {"c.txt", 3}, {"gone.cpp", 1}});
     Table()->setExtraFiles(list.raw());
-    HostCalls().clear();
+    ClearHostCalls();
     EXPECT_EQ(Bool(CallEntry(Table()->saveExtraFiles, {})), 1);
   }
   void TearDown() override {
@@ -30,13 +53,13 @@ class ExtraFilesCalls : public ::testing::Test {
 };
 
 TEST_F(ExtraFilesCalls, SaveAndLoadWithoutSynchronisationAskTheWorkspaceForThePath) {
-  EXPECT_EQ(DescribeCalls(), std::vector<std::string>({"workspace.6()"}));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kPathOnly));
   EXPECT_NE(GetFileAttributesA(m_path), INVALID_FILE_ATTRIBUTES);
 
   // Only the argument's low byte counts: this word means false.
-  HostCalls().clear();
+  ClearHostCalls();
   EXPECT_EQ(Bool(CallEntry(Table()->loadExtraFiles, {0x12345600})), 1);
-  EXPECT_EQ(DescribeCalls(), std::vector<std::string>({"workspace.6()"}));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kPathOnly));
 }
 
 TEST_F(ExtraFilesCalls, SynchronisationCallsWorkspaceCollectionAndFilesAsMembers) {
@@ -44,33 +67,25 @@ TEST_F(ExtraFilesCalls, SynchronisationCallsWorkspaceCollectionAndFilesAsMembers
   b.firstFlag = true;
   c.firstFlag = true;   // already as the entry has it: no SetFirstFlag
   Workspace().files->files = {&a, &b, &c};
-  HostCalls().clear();
+  ClearHostCalls();
 
   EXPECT_EQ(Bool(CallEntry(Table()->loadExtraFiles, {0xABCDEF01})), 1);
 
-  const std::string project = std::string(m_path) + ".vcproj";
-  const std::vector<std::string> expected = {
-      "workspace.6()",
-      "workspace.11(\"" + project + "\")",
-      "workspace.1()",
-      "files.2(\"a.cpp\")", "a.cpp.1()", "a.cpp.6(1)", "a.cpp.8(0)",
-      "files.2(\"b.h\")", "b.h.1()", "b.h.6(0)", "b.h.8(1)",
-      "files.2(\"c.txt\")", "c.txt.1()", "c.txt.8(1)",
-      "files.2(\"gone.cpp\")",
-  };
-  EXPECT_EQ(DescribeCalls(), expected);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kSynchronised, {{"$project", std::string(m_path) + ".vcproj"}}));
   EXPECT_EQ(UnsteadyCallSites(), std::vector<std::string>());
   // Each string by value came as a whole CString with a reference of its own
   // for the host to release: a name FindFile gets is still held by the
   // module's list, so it arrives counted at least twice; the project file's
   // path may be handed over outright.
   int strings = 0;
-  for (const HostCall& call : HostCalls()) {
+  for (size_t i = 0; i < HostCalls().size(); ++i) {
+    const HostCall& call = HostCalls()[i];
     if (call.text.IsEmpty()) continue;
     ++strings;
     const bool findFile = call.kind == HostKind::WorkspaceFiles && call.position == 2;
-    EXPECT_GE(call.textReferences, findFile ? 2 : 1) << Describe(call);
-    EXPECT_EQ(static_cast<size_t>(call.textLength), std::strlen(call.text)) << Describe(call);
+    const std::string entry = TheRecord().Entries()[i].Text();   // recorded beside it
+    EXPECT_GE(call.textReferences, findFile ? 2 : 1) << entry;
+    EXPECT_EQ(static_cast<size_t>(call.textLength), std::strlen(call.text)) << entry;
   }
   EXPECT_EQ(strings, 5);   // LoadProjectFile and four FindFile
   // The path the workspace adopted named the complete project file.

@@ -58,68 +58,69 @@ using Run = DWORD (*)(StubObject* object, DWORD word, const CString& text);
 struct Operation {
   HostKind kind;
   int position;
+  const char* name;
   Argument argument;
   Run run;
 };
 
 const Operation kOperations[] = {
-    {HostKind::Workspace, 1, Argument::None,
+    {HostKind::Workspace, 1, "GetWorkspaceFiles", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(As<StubWorkspace>(o).files); }},
-    {HostKind::Workspace, 6, Argument::None,
+    {HostKind::Workspace, 6, "GetExtraFilesPath", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(&As<StubWorkspace>(o).extraFilesPath); }},
-    {HostKind::Workspace, 11, Argument::String,
+    {HostKind::Workspace, 11, "LoadProjectFile", Argument::String,
      [](StubObject* o, DWORD, const CString& path) {
        As<StubWorkspace>(o).projectFileText = ReadWholeFile(path);
        return DWORD(0);
      }},
-    {HostKind::WorkspaceFiles, 2, Argument::String,
+    {HostKind::WorkspaceFiles, 2, "FindFile", Argument::String,
      [](StubObject* o, DWORD, const CString& name) { return Address(FindByName(As<StubWorkspaceFiles>(o), name)); }},
-    {HostKind::WorkspaceFile, 1, Argument::None,
+    {HostKind::WorkspaceFile, 1, "GetFirstFlag", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return OneByte(As<StubWorkspaceFile>(o).firstFlag); }},
-    {HostKind::WorkspaceFile, 6, Argument::Flag,
+    {HostKind::WorkspaceFile, 6, "SetFirstFlag", Argument::Flag,
      [](StubObject* o, DWORD flag, const CString&) {
        As<StubWorkspaceFile>(o).firstFlag = (flag & 0xFF) != 0;
        return DWORD(0);
      }},
-    {HostKind::WorkspaceFile, 8, Argument::Flag,
+    {HostKind::WorkspaceFile, 8, "SetSecondFlag", Argument::Flag,
      [](StubObject* o, DWORD flag, const CString&) {
        As<StubWorkspaceFile>(o).secondFlag = (flag & 0xFF) != 0;
        return DWORD(0);
      }},
-    {HostKind::FileCollection, 1, Argument::Word,
+    {HostKind::FileCollection, 1, "GetFileAt", Argument::Word,
      [](StubObject* o, DWORD position, const CString&) {
        const auto& files = As<StubFileCollection>(o).files;
        return position < files.size() ? Address(files[position]) : 0;
      }},
-    {HostKind::File, 6, Argument::None,
+    {HostKind::File, 6, "GetBareName", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).bareName); }},
-    {HostKind::File, 7, Argument::None,
+    {HostKind::File, 7, "GetExtension", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).extension); }},
-    {HostKind::File, 8, Argument::None,
+    {HostKind::File, 8, "GetPathText", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(&As<StubFile>(o).pathText); }},
-    {HostKind::Tag, 0, Argument::None,
+    {HostKind::Tag, 0, "GetTypeCode", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return DWORD(As<StubTag>(o).typeCode); }},
-    {HostKind::Tag, 2, Argument::None,
+    {HostKind::Tag, 2, "GetName", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(static_cast<const char*>(As<StubTag>(o).name)); }},
-    {HostKind::Tag, 3, Argument::None,
+    {HostKind::Tag, 3, "GetFileName", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(static_cast<const char*>(As<StubTag>(o).fileName)); }},
-    {HostKind::Tag, 4, Argument::None,
+    {HostKind::Tag, 4, "GetSearchString", Argument::None,
      [](StubObject* o, DWORD, const CString&) {
        return Address(static_cast<const char*>(As<StubTag>(o).searchString));
      }},
-    {HostKind::Tag, 6, Argument::None,
+    {HostKind::Tag, 6, "GetParentName", Argument::None,
      [](StubObject* o, DWORD, const CString&) {
        return Address(static_cast<const char*>(As<StubTag>(o).parentName));
      }},
-    {HostKind::Tag, 7, Argument::None,
+    {HostKind::Tag, 7, "GetLine", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return DWORD(As<StubTag>(o).line); }},
-    {HostKind::Tag, 11, Argument::None,
+    {HostKind::Tag, 11, "GetNamespace", Argument::None,
      [](StubObject* o, DWORD, const CString&) {
        return Address(static_cast<const char*>(As<StubTag>(o).nameSpace));
      }},
-    {HostKind::Tag, 12, Argument::None,
+    {HostKind::Tag, 12, "GetParentTag", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(As<StubTag>(o).parent); }},
-    {HostKind::Tag, 14, Argument::None,
+    {HostKind::Tag, 14, "GetFileObject", Argument::None,
      [](StubObject* o, DWORD, const CString&) { return Address(As<StubTag>(o).file); }},
 };
 
@@ -130,6 +131,30 @@ const Operation* FindOperation(HostKind kind, int position) {
 }
 
 const char* const kKindNames[] = {"workspace", "files", "workspace file", "collection", "file", "tag"};
+
+// The call as the record names it: the object as ECX held it, "pushed ..."
+// when it came on the stack, "no object ..." when neither had it; the
+// operation's argument as the callee reads it.
+RecordEntry Entry(const HostCall& call) {
+  RecordEntry entry;
+  if (!call.object)
+    entry.source = std::string("no object ") + kKindNames[static_cast<int>(call.kind)];
+  else
+    entry.source = (call.objectInEcx ? "" : "pushed ") + call.object->label;
+  entry.slot = call.position;
+  const Operation* operation = FindOperation(call.kind, call.position);
+  entry.operation = operation ? operation->name : "?";
+  if (!operation) {
+    entry.arguments = "?";
+  } else if (operation->argument == Argument::Word) {
+    entry.arguments = std::to_string(call.arguments[0]);
+  } else if (operation->argument == Argument::Flag) {
+    entry.arguments = std::to_string(call.arguments[0] & 0xFF);
+  } else if (operation->argument == Argument::String) {
+    entry.arguments = "\"" + std::string(call.text) + "\"";
+  }
+  return entry;
+}
 
 }  // namespace
 
@@ -143,6 +168,11 @@ StubObject::~StubObject() { LiveObjects().erase(this); }
 std::vector<HostCall>& HostCalls() {
   static std::vector<HostCall> calls;
   return calls;
+}
+
+void ClearHostCalls() {
+  HostCalls().clear();
+  TheRecord().Clear();
 }
 
 extern "C" DWORD HostCallArrived(unsigned thunk, void* ecx, const DWORD* stack, DWORD* popBytes) {
@@ -185,33 +215,8 @@ extern "C" DWORD HostCallArrived(unsigned thunk, void* ecx, const DWORD* stack, 
     if (object) result = operation->run(object, call.arguments.empty() ? 0 : call.arguments[0], call.text);
   }
   HostCalls().push_back(call);
+  TheRecord().Add(Entry(call));
   return result;
-}
-
-std::string Describe(const HostCall& call) {
-  std::string text;
-  if (!call.object)
-    text = std::string("no object ") + kKindNames[static_cast<int>(call.kind)];
-  else
-    text = (call.objectInEcx ? "" : "pushed ") + call.object->label;
-  text += "." + std::to_string(call.position) + "(";
-  const Operation* operation = FindOperation(call.kind, call.position);
-  if (!operation) {
-    text += "?";
-  } else if (operation->argument == Argument::Word) {
-    text += std::to_string(call.arguments[0]);
-  } else if (operation->argument == Argument::Flag) {
-    text += std::to_string(call.arguments[0] & 0xFF);
-  } else if (operation->argument == Argument::String) {
-    text += "\"" + std::string(call.text) + "\"";
-  }
-  return text + ")";
-}
-
-std::vector<std::string> DescribeCalls() {
-  std::vector<std::string> lines;
-  for (const HostCall& call : HostCalls()) lines.push_back(Describe(call));
-  return lines;
 }
 
 std::vector<std::string> UnsteadyCallSites() {

@@ -1,13 +1,15 @@
 #pragma once
 // Host objects made of stubs (CallGate.h) instead of compiled member
 // functions, laid out by position from the host's side alone. Every call the
-// module makes on them is recorded with where the object came from (ECX, as a
-// C++ member function receives it, or pushed on the stack) and the stack
-// pointer at the call. The objects answer from their fields.
+// module makes on them goes into the record, with where the object came from
+// (ECX, as a C++ member function receives it, or pushed on the stack), and
+// into HostCalls() with the stack pointer at the call. The objects answer from
+// their fields.
 #include <windows.h>
 #include <string>
 #include <vector>
 #include "fw/String.h"
+#include "tests/support/ExpectedSequence.h"
 
 enum class HostKind { Workspace, WorkspaceFiles, WorkspaceFile, FileCollection, File, Tag };
 
@@ -70,7 +72,9 @@ struct StubTag : StubObject {
   StubFile* file = nullptr;
 };
 
-// One call as the host object received it.
+// One call as the host object received it, at the machine level. The call's
+// entry in the record (TheRecord) says which object, operation and argument;
+// this keeps what the convention checks need beside it.
 struct HostCall {
   HostKind kind = HostKind::Workspace;
   int position = 0;
@@ -86,11 +90,8 @@ struct HostCall {
 };
 
 std::vector<HostCall>& HostCalls();
-
-// "label.position(arguments)" with the object as ECX held it; "pushed label..."
-// when the object came on the stack, "no object..." when neither had it.
-std::string Describe(const HostCall& call);
-std::vector<std::string> DescribeCalls();
+// Empties both HostCalls() and the record, where a test's calls start.
+void ClearHostCalls();
 
 // The positions whose calls from one place in the module, within one checked
 // call into the module, came with different stack pointers (each entry is

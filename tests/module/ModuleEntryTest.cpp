@@ -9,6 +9,13 @@ const void* Slot(const ModuleTable* table, int index) {
   return reinterpret_cast<const void* const*>(table)[index];
 }
 
+// Create sets the IDE inactive, then active, and calls nothing else on the IDE
+// or the workspace.
+const Expected kInactiveThenActive[] = {
+    {"ide", 38, "SetActive", "0"},
+    {"ide", 38, "SetActive", "-1"},
+};
+
 class ModuleEntryTest : public ModuleHostTest {
  protected:
   void SetUp() override {
@@ -47,12 +54,7 @@ TEST_F(ModuleEntryTest, CreateFillsEverySlotButFourWithDistinctEntriesOfTheModul
 
 TEST_F(ModuleEntryTest, CreateSetsTheIdeInactiveThenActiveAndCallsNothingElse) {
   Create();
-  ASSERT_EQ(ide.calls.size(), 2u);
-  EXPECT_EQ(ide.calls[0].position, 38);
-  EXPECT_EQ(AsVariantBool(ide.calls[0].argument), 0);
-  EXPECT_EQ(ide.calls[1].position, 38);
-  EXPECT_EQ(AsVariantBool(ide.calls[1].argument), -1);
-  EXPECT_TRUE(workspace.calls.empty());
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kInactiveThenActive));
 }
 
 TEST_F(ModuleEntryTest, SlotZeroChangesNothing) {
@@ -62,16 +64,14 @@ TEST_F(ModuleEntryTest, SlotZeroChangesNothing) {
   std::memcpy(before, table, sizeof before);
   for (DWORD value : {0ul, 1ul, 0x8001ul, 0xFFFFFFFFul}) table->reserved0(value);
   EXPECT_EQ(std::memcmp(before, table, sizeof before), 0);
-  EXPECT_EQ(ide.calls.size(), 2u);
-  EXPECT_TRUE(workspace.calls.empty());
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kInactiveThenActive));
 }
 
 TEST_F(ModuleEntryTest, DestroyCallsNoHostObject) {
   Create();
   AfxPumpPendingMessages();
   loader.Destroy();
-  EXPECT_EQ(ide.calls.size(), 2u);
-  EXPECT_TRUE(workspace.calls.empty());
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kInactiveThenActive));
 }
 
 }  // namespace

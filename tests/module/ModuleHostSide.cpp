@@ -19,6 +19,7 @@ void RegisterTestWindowClass() {
 void ModuleHostTest::SetUp() {
   ide = MakeRawIde();
   workspace = MakeRawWorkspace();
+  TheRecord().Clear();
   ASSERT_TRUE(loader.Load());
 }
 

@@ -7,8 +7,8 @@
 #include "host/addin/ModuleLoader.h"
 #include "tests/module/RawHost.h"
 
-// Loads ZorvoReg.mod afresh for every test; destroys, unloads and removes the
-// test's windows afterwards.
+// Loads ZorvoReg.mod afresh for every test, the record cleared; destroys,
+// unloads and removes the test's windows afterwards.
 class ModuleHostTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -3,9 +3,34 @@
 
 namespace {
 
+// The names of the positions the module may call; "?" for the others.
+const char* IdeOperation(int position) {
+  switch (position) {
+    case 26: return "GetDocuments";
+    case 38: return "SetActive";
+    case 43: return "ExecuteCommand";
+  }
+  return "?";
+}
+
+const char* WorkspaceOperation(int position) {
+  switch (position) {
+    case 1: return "GetWorkspaceFiles";
+    case 6: return "GetExtraFilesPath";
+    case 11: return "LoadProjectFile";
+  }
+  return "?";
+}
+
+void Called(const RawObject* self, int position, const char* operation, std::string arguments) {
+  TheRecord().Add(RecordEntry{self->label, position, operation, std::move(arguments), Delivery::Call, ""});
+}
+
 template <int N>
 HRESULT __stdcall RecordIdeCall(RawObject* self, DWORD argument) {
-  self->calls.push_back({N, argument});
+  const bool variantBool = N == 38;
+  Called(self, N, IdeOperation(N),
+         std::to_string(variantBool ? static_cast<short>(argument & 0xFFFF) : static_cast<long long>(argument)));
   return S_OK;
 }
 
@@ -13,9 +38,9 @@ HRESULT __stdcall RecordIdeCall(RawObject* self, DWORD argument) {
 // string by value, one word, which the frame's tests never expect to see.
 template <int N>
 void __thiscall RecordWorkspaceCall(RawObject* self) {
-  self->calls.push_back({N, 0});
+  Called(self, N, WorkspaceOperation(N), "");
 }
-void __thiscall RecordLoadProjectFile(RawObject* self, DWORD path) { self->calls.push_back({11, path}); }
+void __thiscall RecordLoadProjectFile(RawObject* self, DWORD) { Called(self, 11, WorkspaceOperation(11), "string"); }
 
 template <int... N>
 const void* const* IdeTable(std::integer_sequence<int, N...>) {
@@ -32,6 +57,6 @@ const void* const* WorkspaceTable(std::integer_sequence<int, N...>) {
 
 }  // namespace
 
-RawObject MakeRawIde() { return RawObject{IdeTable(std::make_integer_sequence<int, 44>()), {}}; }
+RawObject MakeRawIde() { return RawObject{IdeTable(std::make_integer_sequence<int, 44>()), "ide"}; }
 
-RawObject MakeRawWorkspace() { return RawObject{WorkspaceTable(std::make_integer_sequence<int, 11>()), {}}; }
+RawObject MakeRawWorkspace() { return RawObject{WorkspaceTable(std::make_integer_sequence<int, 11>()), "workspace"}; }

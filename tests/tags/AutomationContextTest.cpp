@@ -10,18 +10,66 @@ namespace {
 
 using AutomationContextTest = TagJumpTest;
 
-// The releases of one jump with every field filled, field 10 first.
-const std::vector<std::string> kAllFieldsReleased = {
-    "Release Documents IDocuments(alternate)",         // 10
-    "Release Documents IDocuments",                    // 9
-    "Release Documents IDispatch",                     // 8
-    "Release Selection 1 ITextSelection",              // 7
-    "Release Selection 1 IDispatch",                   // 6
-    "Release Document 1 ITextDocument(alternate)",     // 5
-    "Release Document 1 ITextDocument",                // 4
-    "Release Document 1 IGenericDocument(alternate)",  // 3
-    "Release Document 1 IGenericDocument",             // 2
-    "Release Document 1 IDispatch",                    // 1
+// The releases of one jump with every field filled, field 10 first, each
+// leaving its interface's count at 0.
+const Expected kAllFieldsReleased[] = {
+    {"Documents IDocuments(alternate)", 2, "Release", "", Delivery::Call, "count 0"},          // 10
+    {"Documents IDocuments", 2, "Release", "", Delivery::Call, "count 0"},                     // 9
+    {"Documents IDispatch", 2, "Release", "", Delivery::Call, "count 0"},                      // 8
+    {"Selection 1 ITextSelection", 2, "Release", "", Delivery::Call, "count 0"},               // 7
+    {"Selection 1 IDispatch", 2, "Release", "", Delivery::Call, "count 0"},                    // 6
+    {"Document 1 ITextDocument(alternate)", 2, "Release", "", Delivery::Call, "count 0"},      // 5
+    {"Document 1 ITextDocument", 2, "Release", "", Delivery::Call, "count 0"},                 // 4
+    {"Document 1 IGenericDocument(alternate)", 2, "Release", "", Delivery::Call, "count 0"},   // 3
+    {"Document 1 IGenericDocument", 2, "Release", "", Delivery::Call, "count 0"},              // 2
+    {"Document 1 IDispatch", 2, "Release", "", Delivery::Call, "count 0"},                     // 1
+};
+
+// Only the alternates answered: they are called instead; the selection has no alternate.
+const Expected kThroughTheAlternates[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+    {"Documents IDocuments(alternate)", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+    {"Document 1 ITextDocument(alternate)", 18, "SetActive", "-1"},
+    {"Document 1 ITextDocument(alternate)", 36, "GetSelection", "out"},
+    {"Alpha", 7, "GetLine", ""},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "2, 1, VT_I4 0"},
+    {"Application IdeApplication", 43, "ExecuteCommand", "\"WindowScrollToCenter\""},
+    {"Selection 1 ITextSelection", 16, "Refresh", ""},
+};
+
+// Both answered: the IDE's own are called.
+const Expected kThroughTheIdesOwn[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+    {"Document 1 ITextDocument", 18, "SetActive", "-1"},
+    {"Document 1 ITextDocument", 36, "GetSelection", "out"},
+    {"Alpha", 7, "GetLine", ""},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "1, 1, VT_I4 0"},
+    {"Alpha", 4, "GetSearchString", ""},
+    {"Selection 1 ITextSelection", 44, "FindText", "\"int Alpha(int x) {\", VT_I4 4"},
+    {"Application IdeApplication", 43, "ExecuteCommand", "\"WindowScrollToCenter\""},
+    {"Selection 1 ITextSelection", 16, "Refresh", ""},
+};
+
+// Without a documents collection: get documents, and no query after it.
+const Expected kNoDocuments[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+};
+
+// A document without text interfaces: get documents and open, nothing more.
+const Expected kOpenedOnly[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+};
+
+const Expected kEmptyFileName[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Nameless", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"\", VT_BSTR \"Auto\", VT_I2 0, out"},
 };
 
 void AnswerBoth(ReferenceIde& ide) {
@@ -33,9 +81,9 @@ void AnswerBoth(ReferenceIde& ide) {
 // Every reference the module took is given back, none twice, none on the application.
 void ExpectAllReleased(ReferenceIde& ide) {
   EXPECT_EQ(LiveIdeReferences(ide), 0);
-  for (const IdeReferenceEvent& event : ide.Log().References()) {
-    EXPECT_GE(event.countAfter, 0) << event.object << " " << event.interfaceName;
-    EXPECT_NE(event.object, "Application");
+  for (const RecordEntry& reference : References()) {
+    EXPECT_EQ(reference.state.rfind("count -", 0), std::string::npos) << reference.Text();
+    EXPECT_EQ(reference.source.rfind("Application", 0), std::string::npos) << reference.Text();
   }
 }
 
@@ -45,12 +93,7 @@ TEST_F(AutomationContextTest, AlternatesOnlyAreCalledInsteadAndTheSelectionStays
   ide.Configuration().textDocument = IdeAnswers::Alternate;
   TestTag tag = SampleTag("Alpha", 2);
   EXPECT_TRUE(GoToTag(&tag));
-  std::vector<std::string> calls = IdeCalls();
-  ASSERT_EQ(calls.size(), 7u);
-  EXPECT_EQ(calls[1].rfind("Documents IDocuments(alternate) 15 (", 0), 0u) << calls[1];
-  EXPECT_EQ(calls[2], "Document 1 ITextDocument(alternate) 18 (-1)");
-  EXPECT_EQ(calls[3], "Document 1 ITextDocument(alternate) 36 (out)");
-  EXPECT_EQ(calls[4], "Selection 1 ITextSelection 43 (2, 1, VT_I4 0)");
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kThroughTheAlternates, {{"$file", m_sampleFile}}));
   ExpectAllReleased(ide);
 }
 
@@ -58,15 +101,13 @@ TEST_F(AutomationContextTest, BothAnsweredCallsOnlyTheIdesOwnAndHoldsTheAlternat
   AnswerBoth(ide);
   TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x) {$");
   EXPECT_TRUE(GoToTag(&tag));
-  for (const IdeCall& call : ide.Log().Calls()) {
-    if (call.interfaceName.find("(alternate)") != std::string::npos) {
-      EXPECT_EQ(call.position, 0) << call.Text();   // queried for, nothing else
+  for (const RecordEntry& call : TheRecord().Entries()) {
+    if (call.source.find("(alternate)") != std::string::npos) {
+      EXPECT_LE(call.slot, 2) << call.Text();   // queried for and held, nothing else
     }
   }
-  std::vector<std::string> calls = IdeCalls();
-  EXPECT_EQ(calls[1].rfind("Documents IDocuments 15 (", 0), 0u) << calls[1];
-  EXPECT_EQ(calls[2], "Document 1 ITextDocument 18 (-1)");
-  EXPECT_EQ(ide.Log().Releases(), kAllFieldsReleased);
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kThroughTheIdesOwn, {{"$file", m_sampleFile}}));
+  EXPECT_TRUE(SequenceIs(Releases(), kAllFieldsReleased));
   ExpectAllReleased(ide);
 }
 
@@ -77,8 +118,7 @@ TEST_F(AutomationContextTest, NoDocumentsCollectionMeansNothingOpenedAndNoQuery)
   EXPECT_FALSE(GoToTag(&tag));
   boxes.Stop();
   EXPECT_TRUE(boxes.Texts().empty());
-  ASSERT_EQ(ide.Log().Calls().size(), 1u);   // get documents, and no query after it
-  EXPECT_EQ(ide.Log().Calls()[0].Text(), "Application IdeApplication 26 (out)");
+  EXPECT_TRUE(SequenceIs(CallsAndQueries(), kNoDocuments));
   EXPECT_EQ(LastTag(), nullptr);
 }
 
@@ -87,16 +127,14 @@ TEST_F(AutomationContextTest, NoDocumentsCollectionMeansNothingOpenedAndNoQuery)
 TEST_F(AutomationContextTest, DocumentWithoutTextInterfacesIsNotShown) {
   TestTag previous = SampleTag("Previous", 2);
   ASSERT_TRUE(GoToTag(&previous));
-  ide.Log().Clear();
+  TheRecord().Clear();
   ide.Configuration().textDocument = IdeAnswers::Neither;
   TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x) {$");
   MessageBoxWatcher boxes;
   EXPECT_FALSE(GoToTag(&tag));
   boxes.Stop();
   EXPECT_TRUE(boxes.Texts().empty());
-  std::vector<std::string> calls = IdeCalls();
-  ASSERT_EQ(calls.size(), 2u);   // get documents and open, nothing more
-  EXPECT_EQ(calls[1].rfind("Documents IDocuments 15 (", 0), 0u) << calls[1];
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kOpenedOnly, {{"$file", m_sampleFile}}));
   EXPECT_EQ(LastTag(), AsHostTag(previous));
   ExpectAllReleased(ide);
 }
@@ -105,7 +143,8 @@ TEST_F(AutomationContextTest, SelectionRefusingItsIdentifierIsNotCalled) {
   ide.Configuration().textSelection = false;
   TestTag tag = SampleTag("Alpha", 3);
   EXPECT_FALSE(GoToTag(&tag));
-  for (const std::string& call : IdeCalls()) EXPECT_EQ(call.find("Selection 1"), std::string::npos) << call;
+  EXPECT_TRUE(NothingRecorded(
+      Only(JumpCalls(), [](const RecordEntry& call) { return call.source.rfind("Selection 1", 0) == 0; })));
   EXPECT_EQ(LastTag(), nullptr);
   ExpectAllReleased(ide);
 }
@@ -117,7 +156,7 @@ TEST_F(AutomationContextTest, ReleasesFromTenDownToOneWhenNotFound) {
   EXPECT_FALSE(GoToTag(&tag));
   boxes.Stop();
   EXPECT_EQ(boxes.Texts().size(), 1u);
-  EXPECT_EQ(ide.Log().Releases(), kAllFieldsReleased);
+  EXPECT_TRUE(SequenceIs(Releases(), kAllFieldsReleased));
   ExpectAllReleased(ide);
 }
 
@@ -125,8 +164,8 @@ TEST_F(AutomationContextTest, ReleasesFromTenDownToOneWhenNotFound) {
 // and the context is ended on the way.
 TEST_F(AutomationContextTest, ReleasesFromTenDownToOneWhenAnExceptionPasses) {
   AnswerBoth(ide);
-  ide.Log().SetHook([](const IdeCall& call) -> HRESULT {
-    if (call.position == 44) throw new CMemoryException();
+  ide.Calls().SetHook([](const RecordEntry& call) -> HRESULT {
+    if (call.slot == 44) throw new CMemoryException();
     return S_OK;
   });
   TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x) {$");
@@ -138,7 +177,7 @@ TEST_F(AutomationContextTest, ReleasesFromTenDownToOneWhenAnExceptionPasses) {
     e->Delete();
   }
   EXPECT_TRUE(caught);
-  EXPECT_EQ(ide.Log().Releases(), kAllFieldsReleased);
+  EXPECT_TRUE(SequenceIs(Releases(), kAllFieldsReleased));
   ExpectAllReleased(ide);
   EXPECT_EQ(LastTag(), nullptr);
 }
@@ -174,9 +213,7 @@ TEST_F(AutomationContextTest, AnsiTextReachesTheIdeAsUtf16) {
 TEST_F(AutomationContextTest, EmptyTextIsAnEmptyStringNotANullOne) {
   TestTag tag("Nameless", "", 1);
   EXPECT_FALSE(GoToTag(&tag));
-  std::vector<std::string> calls = IdeCalls();
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[1], "Documents IDocuments 15 (\"\", VT_BSTR \"Auto\", VT_I2 0, out)");
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kEmptyFileName));
 }
 
 }  // namespace

@@ -13,6 +13,53 @@ std::string NotFoundText(const std::string& name) {
   return "Unable to find " + name + ".  Please save all files and refresh the tags.\n";
 }
 
+// Only the file name and the line are asked for; the search string is not.
+const Expected kByLine[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+    {"Document 1 ITextDocument", 18, "SetActive", "-1"},
+    {"Document 1 ITextDocument", 36, "GetSelection", "out"},
+    {"Alpha", 7, "GetLine", ""},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "3, 1, VT_I4 0"},
+    {"Application IdeApplication", 43, "ExecuteCommand", "\"WindowScrollToCenter\""},
+    {"Selection 1 ITextSelection", 16, "Refresh", ""},
+};
+
+const Expected kMovesWithoutFind[] = {
+    {"Selection 1 ITextSelection", 43, "MoveTo", "0, 1, VT_I4 0"},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "500, 1, VT_I4 0"},
+};
+
+// To the top, then find with match case only (4).
+const Expected kByPattern[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"Alpha", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+    {"Document 1 ITextDocument", 18, "SetActive", "-1"},
+    {"Document 1 ITextDocument", 36, "GetSelection", "out"},
+    {"Alpha", 7, "GetLine", ""},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "1, 1, VT_I4 0"},
+    {"Alpha", 4, "GetSearchString", ""},
+    {"Selection 1 ITextSelection", 44, "FindText", "\"int Alpha(int x);\", VT_I4 4"},
+    {"Application IdeApplication", 43, "ExecuteCommand", "\"WindowScrollToCenter\""},
+    {"Selection 1 ITextSelection", 16, "Refresh", ""},
+};
+
+// Not found: no scroll, no refresh; the tag's name goes into the message.
+const Expected kNotFound[] = {
+    {"Application IdeApplication", 26, "GetDocuments", "out"},
+    {"ALPHA", 3, "GetFileName", ""},
+    {"Documents IDocuments", 15, "Open", "\"$file\", VT_BSTR \"Auto\", VT_I2 0, out"},
+    {"Document 1 ITextDocument", 18, "SetActive", "-1"},
+    {"Document 1 ITextDocument", 36, "GetSelection", "out"},
+    {"ALPHA", 7, "GetLine", ""},
+    {"Selection 1 ITextSelection", 43, "MoveTo", "1, 1, VT_I4 0"},
+    {"ALPHA", 4, "GetSearchString", ""},
+    {"Selection 1 ITextSelection", 44, "FindText", "\"int ALPHA(int x) {\", VT_I4 4"},
+    {"ALPHA", 2, "GetName", ""},
+};
+
 TEST_F(GoToTagTest, ByLineOpensTheFileAndPutsTheCaretThereInOrder) {
   TestTag tag = SampleTag("Alpha", 3);
   MessageBoxWatcher boxes;
@@ -20,22 +67,11 @@ TEST_F(GoToTagTest, ByLineOpensTheFileAndPutsTheCaretThereInOrder) {
   boxes.Stop();
   EXPECT_TRUE(boxes.Texts().empty());
 
-  std::vector<std::string> expected = {
-      "Application IdeApplication 26 (out)",
-      "Documents IDocuments 15 (\"" + m_sampleFile + "\", VT_BSTR \"Auto\", VT_I2 0, out)",
-      "Document 1 ITextDocument 18 (-1)",
-      "Document 1 ITextDocument 36 (out)",
-      "Selection 1 ITextSelection 43 (3, 1, VT_I4 0)",
-      "Application IdeApplication 43 (\"WindowScrollToCenter\")",
-      "Selection 1 ITextSelection 16 ()",
-  };
-  EXPECT_EQ(IdeCalls(), expected);
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kByLine, {{"$file", m_sampleFile}}));
   EXPECT_EQ(ide.CaretLine(), 3);
   EXPECT_TRUE(ide.CentreRequested());
   EXPECT_EQ(ide.CentreLine(), 3);
   EXPECT_EQ(LastTag(), AsHostTag(tag));
-  // Only the file name and the line are asked for; the search string is not.
-  EXPECT_EQ(tag.calls, (std::vector<int>{3, 7}));
 }
 
 TEST_F(GoToTagTest, LineZeroAndLinesPastTheEndAreNeverSearched) {
@@ -43,13 +79,7 @@ TEST_F(GoToTagTest, LineZeroAndLinesPastTheEndAreNeverSearched) {
   EXPECT_TRUE(GoToTag(&zero));
   TestTag past = SampleTag("Past", 500, "^int Alpha$");
   EXPECT_TRUE(GoToTag(&past));
-  std::vector<std::string> moves;
-  for (const std::string& call : IdeCalls()) {
-    EXPECT_EQ(call.find(" 44 "), std::string::npos) << call;
-    if (call.find("ITextSelection 43") != std::string::npos) moves.push_back(call);
-  }
-  EXPECT_EQ(moves, (std::vector<std::string>{"Selection 1 ITextSelection 43 (0, 1, VT_I4 0)",
-                                             "Selection 1 ITextSelection 43 (500, 1, VT_I4 0)"}));
+  EXPECT_TRUE(SequenceIs(CallsTo({"MoveTo", "FindText"}), kMovesWithoutFind));
   EXPECT_EQ(ide.CaretLine(), 8);   // clamped to the empty last line; the jump still counts
   EXPECT_EQ(LastTag(), AsHostTag(past));
 }
@@ -57,12 +87,7 @@ TEST_F(GoToTagTest, LineZeroAndLinesPastTheEndAreNeverSearched) {
 TEST_F(GoToTagTest, ByPatternMovesToTheTopThenFindsWithMatchCaseOnly) {
   TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x);$$");
   EXPECT_TRUE(GoToTag(&tag));
-  std::vector<std::string> calls = IdeCalls();
-  ASSERT_EQ(calls.size(), 8u);
-  EXPECT_EQ(calls[4], "Selection 1 ITextSelection 43 (1, 1, VT_I4 0)");
-  EXPECT_EQ(calls[5], "Selection 1 ITextSelection 44 (\"int Alpha(int x);\", VT_I4 4)");
-  EXPECT_EQ(calls[6], "Application IdeApplication 43 (\"WindowScrollToCenter\")");
-  EXPECT_EQ(calls[7], "Selection 1 ITextSelection 16 ()");
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kByPattern, {{"$file", m_sampleFile}}));
   EXPECT_EQ(ide.CaretLine(), 7);   // line 2 has the same words but no ';'
   EXPECT_EQ(ide.CentreLine(), 7);
   EXPECT_EQ(ide.Documents().All()[0]->Selection().Refreshes(), 1);
@@ -98,7 +123,7 @@ TEST_F(GoToTagTest, PatternLosesItsFirstCharacterAndEveryTrailingDollar) {
 TEST_F(GoToTagTest, NotFoundShowsTheMessageAndKeepsThePreviousTag) {
   TestTag previous = SampleTag("Previous", 2);
   ASSERT_TRUE(GoToTag(&previous));
-  ide.Log().Clear();
+  TheRecord().Clear();
   ide.ClearCentreRequest();
 
   // Only a case-blind search would find this: the match-case flag counts.
@@ -109,9 +134,7 @@ TEST_F(GoToTagTest, NotFoundShowsTheMessageAndKeepsThePreviousTag) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{NotFoundText("ALPHA")});
   EXPECT_EQ(LastTag(), AsHostTag(previous));
   EXPECT_FALSE(ide.CentreRequested());
-  std::vector<std::string> calls = IdeCalls();
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.back(), "Selection 1 ITextSelection 44 (\"int ALPHA(int x) {\", VT_I4 4)");
+  EXPECT_TRUE(SequenceIs(JumpCalls(), kNotFound, {{"$file", m_sampleFile}}));
   EXPECT_EQ(LiveIdeReferences(ide), 0);
 }
 
@@ -119,20 +142,20 @@ TEST_F(GoToTagTest, NotFoundShowsTheMessageAndKeepsThePreviousTag) {
 TEST_F(GoToTagTest, EmptyPatternIsNotFoundWithoutSearching) {
   for (const char* searchString : {"", "^", "^$$"}) {
     TestTag tag = SampleTag("Empty", -1, searchString);
-    ide.Log().Clear();
+    TheRecord().Clear();
     MessageBoxWatcher boxes;
     EXPECT_FALSE(GoToTag(&tag)) << searchString;
     boxes.Stop();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{NotFoundText("Empty")}) << searchString;
-    for (const std::string& call : IdeCalls()) EXPECT_EQ(call.find(" 44 "), std::string::npos) << call;
+    EXPECT_TRUE(NothingRecorded(CallsTo({"FindText"}))) << searchString;
     EXPECT_EQ(LastTag(), nullptr);
   }
 }
 
 // An IDE that fails find text without writing the found flag: not found.
 TEST_F(GoToTagTest, FailedFindWithoutAnswerCountsAsNotFound) {
-  ide.Log().SetHook([](const IdeCall& call) {
-    return call.position == 44 ? E_FAIL : S_OK;
+  ide.Calls().SetHook([](const RecordEntry& call) {
+    return call.slot == 44 ? E_FAIL : S_OK;
   });
   TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x) {$");
   MessageBoxWatcher boxes;
@@ -143,8 +166,8 @@ TEST_F(GoToTagTest, FailedFindWithoutAnswerCountsAsNotFound) {
 
 // Refused moves, scrolls and position 16 do not change the outcome.
 TEST_F(GoToTagTest, RefusedMoveAndScrollStillCountAsShown) {
-  ide.Log().SetHook([](const IdeCall& call) {
-    bool refuse = call.position == 43 || call.position == 16;
+  ide.Calls().SetHook([](const RecordEntry& call) {
+    bool refuse = call.slot == 43 || call.slot == 16;
     return refuse ? E_FAIL : S_OK;
   });
   TestTag tag = SampleTag("Alpha", 4);
@@ -155,10 +178,10 @@ TEST_F(GoToTagTest, RefusedMoveAndScrollStillCountAsShown) {
 TEST_F(GoToTagTest, NullTagClearsTheRememberedTagWithoutCallingTheIde) {
   TestTag tag = SampleTag("Alpha", 2);
   ASSERT_TRUE(GoToTag(&tag));
-  ide.Log().Clear();
+  TheRecord().Clear();
   EXPECT_FALSE(GoToTag(nullptr));
   EXPECT_EQ(LastTag(), nullptr);
-  EXPECT_TRUE(ide.Log().Calls().empty());
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
 }
 
 TEST_F(GoToTagTest, NothingOpenedForgetsTheTagWithoutMessage) {
@@ -181,12 +204,12 @@ TEST_F(GoToTagTest, WithoutIdeApplicationReturnsFalseAndKeepsTheTag) {
   loader.Destroy();
   table = loader.Create(nullptr, RawWorkspace());
   ASSERT_NE(table, nullptr);
-  ide.Log().Clear();
+  TheRecord().Clear();
   TestTag other = SampleTag("Other", 3);
   EXPECT_FALSE(GoToTag(&other));
   EXPECT_EQ(LastTag(), AsHostTag(shown));
-  EXPECT_TRUE(ide.Log().Calls().empty());
-  EXPECT_TRUE(other.calls.empty());
+  // Neither the IDE nor the tag was called.
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
 }
 
 }  // namespace

@@ -14,34 +14,40 @@ struct TagObject {
 };
 
 TestTag* Of(TagObject* self) { return self->tag; }
+void Called(TagObject* self, int position, const char* operation) {
+  TheRecord().Add(RecordEntry{Of(self)->name, position, operation, "", Delivery::Call, ""});
+}
 
-int __thiscall TypeCode(TagObject* self) { Of(self)->calls.push_back(0); return 1; }
-const char* __thiscall Name(TagObject* self) { Of(self)->calls.push_back(2); return Of(self)->name.c_str(); }
+int __thiscall TypeCode(TagObject* self) { Called(self, 0, "GetTypeCode"); return 1; }
+const char* __thiscall Name(TagObject* self) { Called(self, 2, "GetName"); return Of(self)->name.c_str(); }
 const char* __thiscall FileName(TagObject* self) {
-  Of(self)->calls.push_back(3);
+  Called(self, 3, "GetFileName");
   return Of(self)->fileName.c_str();
 }
 const char* __thiscall SearchString(TagObject* self) {
-  Of(self)->calls.push_back(4);
+  Called(self, 4, "GetSearchString");
   return Of(self)->searchString.c_str();
 }
-const char* __thiscall ParentName(TagObject* self) { Of(self)->calls.push_back(6); return ""; }
-int __thiscall Line(TagObject* self) { Of(self)->calls.push_back(7); return Of(self)->line; }
-const char* __thiscall Namespace(TagObject* self) { Of(self)->calls.push_back(11); return ""; }
-void* __thiscall ParentTag(TagObject* self) { Of(self)->calls.push_back(12); return nullptr; }
-void* __thiscall FileObject(TagObject* self) { Of(self)->calls.push_back(14); return nullptr; }
-void __thiscall Never(TagObject* self) { Of(self)->calls.push_back(-1); }
+const char* __thiscall ParentName(TagObject* self) { Called(self, 6, "GetParentName"); return ""; }
+int __thiscall Line(TagObject* self) { Called(self, 7, "GetLine"); return Of(self)->line; }
+const char* __thiscall Namespace(TagObject* self) { Called(self, 11, "GetNamespace"); return ""; }
+void* __thiscall ParentTag(TagObject* self) { Called(self, 12, "GetParentTag"); return nullptr; }
+void* __thiscall FileObject(TagObject* self) { Called(self, 14, "GetFileObject"); return nullptr; }
+template <int N>
+void __thiscall Never(TagObject* self) { Called(self, N, "never called"); }
 
 const void* const kTagTable[] = {
-    reinterpret_cast<const void*>(&TypeCode),  reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&TypeCode),  reinterpret_cast<const void*>(&Never<1>),
     reinterpret_cast<const void*>(&Name),      reinterpret_cast<const void*>(&FileName),
-    reinterpret_cast<const void*>(&SearchString), reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&SearchString), reinterpret_cast<const void*>(&Never<5>),
     reinterpret_cast<const void*>(&ParentName), reinterpret_cast<const void*>(&Line),
-    reinterpret_cast<const void*>(&Never),     reinterpret_cast<const void*>(&Never),
-    reinterpret_cast<const void*>(&Never),     reinterpret_cast<const void*>(&Namespace),
-    reinterpret_cast<const void*>(&ParentTag), reinterpret_cast<const void*>(&Never),
+    reinterpret_cast<const void*>(&Never<8>),  reinterpret_cast<const void*>(&Never<9>),
+    reinterpret_cast<const void*>(&Never<10>), reinterpret_cast<const void*>(&Namespace),
+    reinterpret_cast<const void*>(&ParentTag), reinterpret_cast<const void*>(&Never<13>),
     reinterpret_cast<const void*>(&FileObject),
 };
+
+bool IsReference(const RecordEntry& entry) { return entry.operation == "AddRef" || entry.operation == "Release"; }
 
 void __thiscall WorkspaceNothing(void*) {}
 const void* const kWorkspaceTable[12] = {
@@ -99,15 +105,16 @@ void TagJumpTest::SetUp() {
   m_mainWindow = CreateWindowExA(0, "STATIC", "IDE", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ide.SetMainWindow(m_mainWindow);
+  ide.Calls().Attach(&TheRecord());
   ASSERT_TRUE(loader.Load());
   table = loader.Create(ide.Application(), RawWorkspace());
   ASSERT_NE(table, nullptr);
   AfxPumpPendingMessages();   // the dispatch window closes
-  ide.Log().Clear();
+  TheRecord().Clear();
 }
 
 void TagJumpTest::TearDown() {
-  ide.Log().SetHook(nullptr);
+  ide.Calls().SetHook(nullptr);
   loader.Destroy();
   loader.Unload();
   if (m_mainWindow) DestroyWindow(m_mainWindow);
@@ -118,12 +125,26 @@ bool TagJumpTest::GoToTag(TestTag* tag) { return table->goToTag(tag ? AsHostTag(
 
 void* TagJumpTest::LastTag() { return table->getLastTag(); }
 
-std::vector<std::string> TagJumpTest::IdeCalls() const {
-  std::vector<std::string> calls;
-  for (const IdeCall& call : const_cast<ReferenceIde&>(ide).Log().Calls()) {
-    if (call.position != 0) calls.push_back(call.Text());
-  }
-  return calls;
+std::vector<RecordEntry> JumpCalls() {
+  return Only(CallsAndQueries(), [](const RecordEntry& entry) { return entry.operation != "QueryInterface"; });
+}
+
+std::vector<RecordEntry> CallsAndQueries() {
+  return Only(TheRecord().Entries(), [](const RecordEntry& entry) { return !IsReference(entry); });
+}
+
+std::vector<RecordEntry> CallsTo(std::initializer_list<const char*> operations) {
+  return Only(JumpCalls(), [&](const RecordEntry& entry) {
+    for (const char* operation : operations)
+      if (entry.operation == operation) return true;
+    return false;
+  });
+}
+
+std::vector<RecordEntry> References() { return Only(TheRecord().Entries(), IsReference); }
+
+std::vector<RecordEntry> Releases() {
+  return Only(TheRecord().Entries(), [](const RecordEntry& entry) { return entry.operation == "Release"; });
 }
 
 long LiveIdeReferences(ReferenceIde& ide) {

@@ -36,7 +36,5 @@ JumpOutcome JumpRunner::Jump(const TagSet& tags, TagEntry* tag, bool searchOnly)
   std::wstring file = AnsiToWide(static_cast<const char*>(tag->fileName));
   if (m_ide.ActiveDocument() && lstrcmpiW(m_ide.ActiveFileName().c_str(), file.c_str()) == 0)
     outcome.caret = m_ide.CaretLine();
-  // The IDE's call log would grow with every jump; nothing here reads it.
-  m_ide.Log().Clear();
   return outcome;
 }

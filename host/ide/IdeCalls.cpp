@@ -1,35 +1,19 @@
-#include "host/ide/IdeCallLog.h"
+#include "host/ide/IdeCalls.h"
 
 #include <oleauto.h>
 
-std::string IdeCall::Text() const {
-  return object + " " + interfaceName + " " + std::to_string(position) + " (" + arguments + ")";
+HRESULT IdeCalls::Called(const std::string& source, int slot, const char* operation,
+                         const std::string& arguments) {
+  RecordEntry entry{source, slot, operation, arguments, Delivery::Call, std::string()};
+  if (m_record) m_record->Add(entry);
+  return m_hook ? m_hook(entry) : S_OK;
 }
 
-HRESULT IdeCallLog::RecordCall(const std::string& object, const std::string& interfaceName,
-                               int position, const std::string& arguments) {
-  m_calls.push_back(IdeCall{object, interfaceName, position, arguments});
-  if (!m_hook) return S_OK;
-  IdeCall call = m_calls.back();   // the hook may clear the log
-  return m_hook(call);
-}
-
-void IdeCallLog::RecordReference(const std::string& object, const std::string& interfaceName,
-                                 bool added, long countAfter) {
-  m_references.push_back(IdeReferenceEvent{object, interfaceName, added, countAfter});
-}
-
-std::vector<std::string> IdeCallLog::Releases() const {
-  std::vector<std::string> releases;
-  for (const IdeReferenceEvent& event : m_references) {
-    if (!event.added) releases.push_back("Release " + event.object + " " + event.interfaceName);
-  }
-  return releases;
-}
-
-void IdeCallLog::Clear() {
-  m_calls.clear();
-  m_references.clear();
+void IdeCalls::Referenced(const std::string& source, bool added, long countAfter) {
+  if (!m_record) return;
+  // IUnknown's positions 1 and 2.
+  m_record->Add(RecordEntry{source, added ? 1 : 2, added ? "AddRef" : "Release", std::string(), Delivery::Call,
+                            "count " + std::to_string(countAfter)});
 }
 
 std::string WideToUtf8(const std::wstring& text) {
