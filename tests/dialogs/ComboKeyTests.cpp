@@ -1,5 +1,6 @@
 // Keys typed into the filters' edit fields while the host's loop runs, and the
-// filter notifications that typing and choosing send to the dialog.
+// filter notifications that typing and choosing send to the dialog, in the
+// one sequence the dialog watch records.
 #include <gtest/gtest.h>
 #include <memory>
 #include "tests/dialogs/DialogTestSupport.h"
@@ -33,9 +34,56 @@ void SetEditText(HWND edit, const char* text) {
   Pump();
 }
 
+// Every message the module sends here is sent, not posted.
+const Expected kArrowsAndPages[] = {
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_DOWN", Delivery::Sent},
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_UP", Delivery::Sent},
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_UP", Delivery::Sent},
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_NEXT", Delivery::Sent},
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_PRIOR", Delivery::Sent},
+};
+
+// Forwarded to the list, then typed: the edit field's change makes the notification.
+const Expected kLetterForwardedAndTyped[] = {
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "'L'", Delivery::Sent},
+    {"picker", WM_NOTIFY, "WM_NOTIFY", "NM_CHAR from 1021", Delivery::Sent},
+};
+
+// An ordinary key for the file kind: forwarded, no reload request.
+const Expected kF5Forwarded[] = {
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_F5", Delivery::Sent},
+};
+
+// One notification for typing, one for choosing; the dialog's own handlers
+// for the combo box never run.
+const Expected kOneNotification[] = {
+    {"picker", WM_NOTIFY, "WM_NOTIFY", "NM_CHAR from 1021", Delivery::Sent},
+};
+
+// The tag kind hands Ctrl+End and Ctrl+Home to the list view as plain keys.
+const Expected kCtrlEndThenHome[] = {
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_END", Delivery::Sent},
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_HOME", Delivery::Sent},
+};
+
+const Expected kDownForwarded[] = {
+    {"list", WM_KEYDOWN, "WM_KEYDOWN", "VK_DOWN", Delivery::Sent},
+};
+
+// F5 in the tag filter asks the dialog to reload (the combo box's ID, 0),
+// also with the drop-down showing, and goes no further.
+const Expected kOneReload[] = {
+    {"browser", kF5Request, "WM_USER+1", "1052, 0", Delivery::Sent},
+};
+const Expected kTwoReloads[] = {
+    {"browser", kF5Request, "WM_USER+1", "1052, 0", Delivery::Sent},
+    {"browser", kF5Request, "WM_USER+1", "1052, 0", Delivery::Sent},
+};
+
 class FilePickerKeys : public ::testing::Test {
  protected:
   void SetUp() override {
+    TheRecord().Clear();
     for (int i = 0; i < 60; ++i) {
       CString name;
       name.Format("file%02d", i);
@@ -50,7 +98,9 @@ class FilePickerKeys : public ::testing::Test {
     SetEditText(m_edit, "fi");
     ASSERT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 60);
     Select(m_list, 5);
-    m_dialog.filterNotifications = 0;
+    // No watch yet: anything here came from the dialog's own combo handlers.
+    ASSERT_TRUE(NothingRecorded(TheRecord().Entries()));
+    m_watch = std::make_unique<DialogWatch>(m_dialog.m_hWnd, "picker", m_list);
   }
   void TearDown() override { SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, FALSE, 0); }
 
@@ -58,10 +108,10 @@ class FilePickerKeys : public ::testing::Test {
   TestFilePicker m_dialog{0x300};
   HWND m_list = nullptr;
   HWND m_edit = nullptr;
+  std::unique_ptr<DialogWatch> m_watch;
 };
 
 TEST_F(FilePickerKeys, ArrowsAndPagesMoveTheListAndLeaveTheEditField) {
-  KeyProbe probe(m_list);
   PostAndPump(m_edit, WM_KEYDOWN, VK_DOWN);
   EXPECT_EQ(SelectedItem(m_list), 6);
   PostAndPump(m_edit, WM_KEYDOWN, VK_UP);
@@ -70,14 +120,12 @@ TEST_F(FilePickerKeys, ArrowsAndPagesMoveTheListAndLeaveTheEditField) {
   PostAndPump(m_edit, WM_KEYDOWN, VK_NEXT);
   EXPECT_GT(SelectedItem(m_list), 4);
   PostAndPump(m_edit, WM_KEYDOWN, VK_PRIOR);
-  EXPECT_EQ(probe.keys(), (std::vector<WPARAM>{VK_DOWN, VK_UP, VK_UP, VK_NEXT, VK_PRIOR}));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kArrowsAndPages));   // and no filter notification
   EXPECT_EQ(WindowText(m_edit), "fi");
   EXPECT_EQ(Caret(m_edit), 2u);
-  EXPECT_EQ(m_dialog.filterNotifications, 0);
 }
 
 TEST_F(FilePickerKeys, LeftRightAndPlainHomeEndStayInTheEditField) {
-  KeyProbe probe(m_list);
   PostAndPump(m_edit, WM_KEYDOWN, VK_LEFT);
   EXPECT_EQ(Caret(m_edit), 1u);
   PostAndPump(m_edit, WM_KEYDOWN, VK_RIGHT);
@@ -86,7 +134,7 @@ TEST_F(FilePickerKeys, LeftRightAndPlainHomeEndStayInTheEditField) {
   EXPECT_EQ(Caret(m_edit), 0u);
   PostAndPump(m_edit, WM_KEYDOWN, VK_END);
   EXPECT_EQ(Caret(m_edit), 2u);
-  EXPECT_TRUE(probe.keys().empty());
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
   EXPECT_EQ(SelectedItem(m_list), 5);
 }
 
@@ -94,7 +142,7 @@ TEST_F(FilePickerKeys, CtrlHomeAndEndSelectTheFirstAndLastFile) {
   Select(m_list, 9);   // two selected: 5 and 9
   CtrlHeld ctrl;
   ASSERT_TRUE(ctrl.seen()) << "GetAsyncKeyState does not see the injected Ctrl";
-  KeyProbe probe(m_list);
+  TheRecord().Clear();
   ASSERT_TRUE(PostAndPumpWithCtrl(m_edit, VK_HOME));
   EXPECT_EQ(ItemState(m_list, 0), static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
   EXPECT_EQ(ItemState(m_list, 5), 0u);                       // the first selected one is cleared
@@ -111,10 +159,7 @@ TEST_F(FilePickerKeys, CtrlHomeAndEndSelectTheFirstAndLastFile) {
   EXPECT_EQ(Caret(m_edit), 2u);
   EXPECT_EQ(WindowText(m_edit), "fi");
   // The jump is the combo box's own: no Home or End reached the list view.
-  for (WPARAM key : probe.keys()) {
-    EXPECT_NE(key, static_cast<WPARAM>(VK_HOME));
-    EXPECT_NE(key, static_cast<WPARAM>(VK_END));
-  }
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
 }
 
 TEST_F(FilePickerKeys, CtrlEndWithAnEmptyListChangesNothing) {
@@ -130,29 +175,24 @@ TEST_F(FilePickerKeys, CtrlEndWithAnEmptyListChangesNothing) {
 }
 
 TEST_F(FilePickerKeys, ALetterIsForwardedAndTyped) {
-  KeyProbe probe(m_list);
   SendMessageA(m_edit, EM_SETSEL, 2, 2);
   // The loop's translation makes the character from the key-down.
   PostAndPump(m_edit, WM_KEYDOWN, 'L');
-  EXPECT_EQ(probe.keys(), std::vector<WPARAM>{'L'});
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kLetterForwardedAndTyped));
   EXPECT_EQ(WindowText(m_edit), "fil");
-  EXPECT_EQ(m_dialog.filterNotifications, 1);
 }
 
 TEST_F(FilePickerKeys, F5IsAnOrdinaryKeyForTheFileKind) {
-  KeyProbe probe(m_list);
   PostAndPump(m_edit, WM_KEYDOWN, VK_F5);
-  EXPECT_EQ(probe.keys(), std::vector<WPARAM>{VK_F5});
-  EXPECT_EQ(m_dialog.reloadRequests, 0);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kF5Forwarded));
 }
 
 TEST_F(FilePickerKeys, WithTheDropDownShowingKeysStayInTheComboBox) {
   SetComboItems(m_dialog.combo(), {"one", "two"});
   SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, TRUE, 0);
   ASSERT_TRUE(SendMessageA(m_dialog.combo(), CB_GETDROPPEDSTATE, 0, 0));
-  KeyProbe probe(m_list);
   PostAndPump(m_edit, WM_KEYDOWN, VK_DOWN);
-  EXPECT_TRUE(probe.keys().empty());
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
   EXPECT_EQ(SelectedItem(m_list), 5);
   {
     // Ctrl+Home still jumps in the file list.
@@ -166,11 +206,11 @@ TEST_F(FilePickerKeys, WithTheDropDownShowingKeysStayInTheComboBox) {
 
 TEST_F(FilePickerKeys, TypingAndChoosingEachSendOneFilterNotification) {
   PostAndPump(m_edit, WM_CHAR, 'l');
-  EXPECT_EQ(m_dialog.filterNotifications, 1);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kOneNotification));
   EXPECT_EQ(WindowText(m_edit), "fil");
 
   SetComboItems(m_dialog.combo(), {"file1", "file2"});
-  m_dialog.filterNotifications = 0;
+  TheRecord().Clear();
   SendMessageA(m_dialog.combo(), CB_SHOWDROPDOWN, TRUE, 0);
   // A click on the first item of the drop-down list.
   COMBOBOXINFO info = {};
@@ -182,13 +222,10 @@ TEST_F(FilePickerKeys, TypingAndChoosingEachSendOneFilterNotification) {
   PostMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostAndPump(info.hwndList, WM_LBUTTONUP, 0, at);
   EXPECT_FALSE(SendMessageA(m_dialog.combo(), CB_GETDROPPEDSTATE, 0, 0));
-  EXPECT_EQ(m_dialog.filterNotifications, 1);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kOneNotification));
   // The host filtered with the chosen text.
   EXPECT_EQ(WindowText(m_edit), "file1");
   EXPECT_EQ(SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0), 10);   // file10 to file19
-  // The dialog's own handlers for the combo box never ran.
-  EXPECT_EQ(m_dialog.ownEditChange, 0);
-  EXPECT_EQ(m_dialog.ownSelEndOk, 0);
 }
 
 // ---- the tag kind -----------------------------------------------------------------
@@ -208,6 +245,7 @@ class TagBrowserKeys : public ::testing::Test {
     ASSERT_TRUE(m_dialog.CreateModeless(nullptr));
     m_list = m_dialog.list();
     Select(m_list, 5);
+    m_watch = std::make_unique<DialogWatch>(m_dialog.m_hWnd, "browser", m_list);
   }
   void TearDown() override { SendMessageA(m_dialog.tagCombo(), CB_SHOWDROPDOWN, FALSE, 0); }
 
@@ -215,31 +253,31 @@ class TagBrowserKeys : public ::testing::Test {
   std::vector<std::unique_ptr<TagEntry>> m_tags;
   TestTagBrowser m_dialog{0x400};
   HWND m_list = nullptr;
+  std::unique_ptr<DialogWatch> m_watch;
 };
 
 TEST_F(TagBrowserKeys, CtrlHomeAndEndGoToTheListViewAsPlainKeys) {
   for (HWND combo : {m_dialog.parentCombo(), m_dialog.tagCombo()}) {
     HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
     SetEditText(edit, "ta");
-    KeyProbe probe(m_list);
     {
       CtrlHeld ctrl;
       ASSERT_TRUE(ctrl.seen());
-      probe.Clear();
+      TheRecord().Clear();
       ASSERT_TRUE(PostAndPumpWithCtrl(edit, VK_END));
       EXPECT_EQ(FocusedItem(m_list), 39);
       ASSERT_TRUE(PostAndPumpWithCtrl(edit, VK_HOME));
       EXPECT_EQ(FocusedItem(m_list), 0);
     }
-    EXPECT_EQ(probe.keys(), (std::vector<WPARAM>{VK_END, VK_HOME}));
+    EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kCtrlEndThenHome));
     EXPECT_EQ(Caret(edit), 2u);   // consumed: the caret did not move
     // Without Ctrl they stay in the edit field.
-    probe.Clear();
+    TheRecord().Clear();
     PostAndPump(edit, WM_KEYDOWN, VK_HOME);
     EXPECT_EQ(Caret(edit), 0u);
-    EXPECT_TRUE(probe.keys().empty());
+    EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
     PostAndPump(edit, WM_KEYDOWN, VK_DOWN);
-    EXPECT_EQ(probe.keys(), std::vector<WPARAM>{VK_DOWN});
+    EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kDownForwarded));
   }
 }
 
@@ -247,18 +285,17 @@ TEST_F(TagBrowserKeys, F5AsksTheDialogToReloadEvenWithTheDropDownShowing) {
   int reloads = 0;
   m_dialog.onReload = [&] { ++reloads; };
   HWND edit = FindWindowExA(m_dialog.tagCombo(), nullptr, "Edit", nullptr);
-  KeyProbe probe(m_list);
+  TheRecord().Clear();
   PostAndPump(edit, WM_KEYDOWN, VK_F5);
-  EXPECT_EQ(m_dialog.reloadRequests, 1);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kOneReload));   // and no key for the list
   EXPECT_EQ(reloads, 1);
-  EXPECT_TRUE(probe.keys().empty());
 
   SetComboItems(m_dialog.tagCombo(), {"x"});
   SendMessageA(m_dialog.tagCombo(), CB_SHOWDROPDOWN, TRUE, 0);
   PostAndPump(edit, WM_KEYDOWN, VK_F5);
-  EXPECT_EQ(m_dialog.reloadRequests, 2);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kTwoReloads));
   PostAndPump(edit, WM_KEYDOWN, VK_DOWN);
-  EXPECT_TRUE(probe.keys().empty());
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kTwoReloads));   // Down stayed in the drop-down
 }
 
 }  // namespace

@@ -51,29 +51,18 @@ class ModuleEnvironment : public ::testing::Environment {
 ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
 
-std::vector<WPARAM> g_probeKeys;
-HWND g_probeWindow = nullptr;
-HHOOK g_sentHook = nullptr;
-HHOOK g_postedHook = nullptr;
-
 // The real Ctrl presses that the tests make reach the focused filter, which
 // passes them on to the list like any other key; they are not the keys under
-// test, and how many there are depends on how often Wine let Ctrl go.
-bool Recorded(WPARAM key) { return key != VK_CONTROL; }
+// test.
+bool ForwardedKey(const RecordEntry& entry) { return entry.slot == WM_KEYDOWN && entry.arguments != "VK_CONTROL"; }
 
-LRESULT CALLBACK SentProbe(int code, WPARAM wParam, LPARAM lParam) {
-  const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && sent->hwnd == g_probeWindow && sent->message == WM_KEYDOWN && Recorded(sent->wParam))
-    g_probeKeys.push_back(sent->wParam);
-  return CallNextHookEx(g_sentHook, code, wParam, lParam);
+bool FromTheFilters(const RecordEntry& entry) {
+  return (entry.slot == WM_NOTIFY && entry.arguments.rfind("NM_CHAR ", 0) == 0) || entry.slot == kF5Request;
 }
 
-LRESULT CALLBACK PostedProbe(int code, WPARAM wParam, LPARAM lParam) {
-  const MSG* posted = reinterpret_cast<const MSG*>(lParam);
-  if (code == HC_ACTION && wParam == PM_REMOVE && posted->hwnd == g_probeWindow &&
-      posted->message == WM_KEYDOWN && Recorded(posted->wParam))
-    g_probeKeys.push_back(posted->wParam);
-  return CallNextHookEx(g_postedHook, code, wParam, lParam);
+void Handled(const char* notification) {
+  TheRecord().Add(RecordEntry{"picker", WM_COMMAND, notification,
+                              "from " + std::to_string(FilePickerDialog::kComboId), Delivery::Handled, ""});
 }
 
 }  // namespace
@@ -154,33 +143,14 @@ CtrlHeld::CtrlHeld() : m_seen(PressSystemCtrl(Pump)) {}
 
 CtrlHeld::~CtrlHeld() { ReleaseSystemCtrl(Pump); }
 
-KeyProbe::KeyProbe(HWND window) {
-  g_probeWindow = window;
-  g_probeKeys.clear();
-  g_sentHook = SetWindowsHookExA(WH_CALLWNDPROC, SentProbe, nullptr, GetCurrentThreadId());
-  g_postedHook = SetWindowsHookExA(WH_GETMESSAGE, PostedProbe, nullptr, GetCurrentThreadId());
-}
-
-KeyProbe::~KeyProbe() {
-  UnhookWindowsHookEx(g_sentHook);
-  UnhookWindowsHookEx(g_postedHook);
-  g_probeWindow = nullptr;
-}
-
-const std::vector<WPARAM>& KeyProbe::keys() const { return g_probeKeys; }
-void KeyProbe::Clear() { g_probeKeys.clear(); }
+DialogWatch::DialogWatch(HWND dialog, const char* dialogLabel, HWND list)
+    : m_list(list, "list", ForwardedKey), m_dialog(dialog, dialogLabel, FromTheFilters) {}
 
 // ---- test dialogs ----------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(TestFilePicker, FilePickerDialog)
-  ON_NOTIFY(kFilterChangedCode, kComboId, OnTestFilterChanged)
   ON_CONTROL(CBN_EDITCHANGE, kComboId, OnOwnEditChange)
   ON_CONTROL(CBN_SELENDOK, kComboId, OnOwnSelEndOk)
-  ON_MESSAGE(kF5Request, OnReload)
-END_MESSAGE_MAP()
-
-BEGIN_MESSAGE_MAP(TestTagBrowser, TagBrowserDialog)
-  ON_MESSAGE(kF5Request, OnCountedReload)
 END_MESSAGE_MAP()
 
 TestFilePicker::~TestFilePicker() {
@@ -194,10 +164,9 @@ void TestFilePicker::LayoutControls() {
   extendedStyleBeforeInit = static_cast<DWORD>(::SendMessageA(list(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
 }
 
-void TestFilePicker::OnTestFilterChanged(NMHDR* header, LRESULT* result) {
-  ++filterNotifications;
-  OnFilterChanged(header, result);
-}
+void TestFilePicker::OnOwnEditChange() { Handled("CBN_EDITCHANGE"); }
+
+void TestFilePicker::OnOwnSelEndOk() { Handled("CBN_SELENDOK"); }
 
 TestTagBrowser::~TestTagBrowser() {
   if (IsWindow()) DestroyWindow();
@@ -205,11 +174,6 @@ TestTagBrowser::~TestTagBrowser() {
 
 void TestTagBrowser::LayoutControls() {
   if (m_visibleWidth > 0) SizeListForVisibleWidth(list(), m_visibleWidth);
-}
-
-LRESULT TestTagBrowser::OnCountedReload(WPARAM comboId, LPARAM lParam) {
-  ++reloadRequests;
-  return OnReloadRequest(comboId, lParam);
 }
 
 std::vector<std::string> ComboItems(HWND combo) {

@@ -1,7 +1,8 @@
 #pragma once
 // Shared by the dialog tests: the module loaded once for the whole program
 // (ZorvoRegCreate with a raw IDE application object), the host's dialogs with
-// test hooks, and small probes on real windows.
+// test hooks, the watch on what the module sends them, and small probes on
+// real windows.
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
@@ -10,6 +11,7 @@
 #include "host/filterdialogs/FilePickerDialog.h"
 #include "host/filterdialogs/TagBrowserDialog.h"
 #include "host/addin/ModuleTable.h"
+#include "tests/support/MessageWatch.h"
 
 // The module's table, valid for the whole test program.
 ModuleTable* Table();
@@ -45,27 +47,30 @@ class CtrlHeld {
 // the key is then withdrawn and posted again. False when it never went
 // through with Ctrl down.
 bool PostAndPumpWithCtrl(HWND window, WPARAM key);
-// Records the WM_KEYDOWN messages that one window receives, sent or posted.
-class KeyProbe {
+// Puts into the record what the module sends while a test drives a dialog,
+// in one sequence: the key-downs its list view receives (as "list"; the real
+// Ctrl presses left out, since how many reach the list depends on how often
+// Wine let Ctrl go) and the dialog's filter notifications and reload requests
+// (as `dialogLabel`).
+class DialogWatch {
  public:
-  explicit KeyProbe(HWND window);
-  ~KeyProbe();
-  const std::vector<WPARAM>& keys() const;
-  void Clear();
+  DialogWatch(HWND dialog, const char* dialogLabel, HWND list);
+
+ private:
+  MessageWatch m_list;
+  MessageWatch m_dialog;
 };
 
-// The file picker with test hooks: the list sized before the module sees it,
-// counts of the filter notifications and of the dialog's own handlers.
+// The file picker with test hooks: the list sized before the module sees it;
+// the dialog's own handlers for the combo box's notifications, which must
+// never run (the combo box handles them), put "picker ... handled" entries
+// into the record.
 class TestFilePicker : public FilePickerDialog {
  public:
   explicit TestFilePicker(DWORD dialogId, int visibleWidth = 0)
       : FilePickerDialog(Table(), dialogId), m_visibleWidth(visibleWidth) {}
   ~TestFilePicker() override;
 
-  int filterNotifications = 0;
-  int ownEditChange = 0;
-  int ownSelEndOk = 0;
-  int reloadRequests = 0;
   DWORD extendedStyleBeforeInit = 0;
 
   HWND list() const { return ItemHwnd(kListId); }
@@ -74,10 +79,8 @@ class TestFilePicker : public FilePickerDialog {
 
  protected:
   void LayoutControls() override;
-  void OnTestFilterChanged(NMHDR* header, LRESULT* result);
-  void OnOwnEditChange() { ++ownEditChange; }
-  void OnOwnSelEndOk() { ++ownSelEndOk; }
-  LRESULT OnReload(WPARAM, LPARAM) { ++reloadRequests; return 0; }
+  void OnOwnEditChange();
+  void OnOwnSelEndOk();
 
  private:
   int m_visibleWidth;
@@ -90,19 +93,15 @@ class TestTagBrowser : public TagBrowserDialog {
       : TagBrowserDialog(Table(), dialogId), m_visibleWidth(visibleWidth) {}
   ~TestTagBrowser() override;
 
-  int reloadRequests = 0;
-
   HWND list() const { return ItemHwnd(kListId); }
   HWND parentCombo() const { return ItemHwnd(kParentComboId); }
   HWND tagCombo() const { return ItemHwnd(kTagComboId); }
 
  protected:
   void LayoutControls() override;
-  LRESULT OnCountedReload(WPARAM comboId, LPARAM lParam);
 
  private:
   int m_visibleWidth;
-  DECLARE_MESSAGE_MAP()
 };
 
 // Combo box items in order.

@@ -18,6 +18,13 @@ void SelectRow(HWND list, int row) {
   SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
+// One filter notification for each letter typed.
+const Expected kThreeNotifications[] = {
+    {"picker", WM_NOTIFY, "WM_NOTIFY", "NM_CHAR from 1021", Delivery::Sent},
+    {"picker", WM_NOTIFY, "WM_NOTIFY", "NM_CHAR from 1021", Delivery::Sent},
+    {"picker", WM_NOTIFY, "WM_NOTIFY", "NM_CHAR from 1021", Delivery::Sent},
+};
+
 TEST(FilePickerEndToEnd, FilterChooseAndClose) {
   FileCatalog files;
   files.Add("main", "cpp", "C:\\app\\main.cpp");
@@ -34,12 +41,14 @@ TEST(FilePickerEndToEnd, FilterChooseAndClose) {
   EXPECT_EQ(dialog.moduleCombo()->m_hWnd, dialog.combo());
   EXPECT_EQ(dialog.moduleList()->m_hWnd, dialog.list());
 
+  TheRecord().Clear();
+  DialogWatch watch(dialog.m_hWnd, "picker", dialog.list());
   Type(dialog.edit(), "WIN");   // case-insensitive
   HWND list = dialog.list();
   ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_EQ(ListText(list, 0, 0), "Window.h");
   EXPECT_EQ(ListText(list, 1, 0), "window.cpp");
-  EXPECT_EQ(dialog.filterNotifications, 3);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kThreeNotifications));
 
   Table()->addFileHistory(CString("WIN"));
   PostAndPump(dialog.edit(), WM_KEYDOWN, VK_DOWN);   // selects the first row

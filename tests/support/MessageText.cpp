@@ -71,7 +71,7 @@ std::string MessageArguments(UINT message, WPARAM wParam, LPARAM lParam, bool se
     case WM_NOTIFY:
       if (sent && lParam) {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        const char* code = Find(kNotifications, static_cast<int>(header->code));
+        const char* code = Find(kNotifications, header->code);   // as the SDK's UINT
         return (code ? std::string(code) : std::to_string(static_cast<int>(header->code))) + " from " +
                std::to_string(header->idFrom);
       }

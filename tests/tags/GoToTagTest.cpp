@@ -164,6 +164,20 @@ TEST_F(GoToTagTest, FailedFindWithoutAnswerCountsAsNotFound) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{NotFoundText("Alpha")});
 }
 
+// With no record attached (as the host application runs it) the IDE keeps
+// nothing, and the hook still decides its calls.
+TEST_F(GoToTagTest, WithoutARecordTheIdeKeepsNothingAndItsHookStillRuns) {
+  ide.Calls().Attach(nullptr);
+  ide.Calls().SetHook([](const RecordEntry& call) { return call.slot == 44 ? E_FAIL : S_OK; });
+  TestTag tag = SampleTag("Alpha", -1, "^int Alpha(int x) {$");
+  MessageBoxWatcher boxes;
+  EXPECT_FALSE(GoToTag(&tag));
+  boxes.Stop();
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{NotFoundText("Alpha")});
+  // Only the test's own tag reports to the record.
+  EXPECT_TRUE(NothingRecorded(Only(TheRecord().Entries(), [](const RecordEntry& call) { return call.source != "Alpha"; })));
+}
+
 // Refused moves, scrolls and position 16 do not change the outcome.
 TEST_F(GoToTagTest, RefusedMoveAndScrollStillCountAsShown) {
   ide.Calls().SetHook([](const RecordEntry& call) {

@@ -1,6 +1,8 @@
 // CWnd: handle map, creation, destruction, subclassing and message map chaining.
 #include <gtest/gtest.h>
 #include "fw/Wnd.h"
+#include "tests/support/ExpectedSequence.h"
+#include "tests/support/MessageText.h"
 
 namespace {
 
@@ -30,23 +32,55 @@ BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
   ON_MESSAGE(kPing, OnPingHere)
 END_MESSAGE_MAP()
 
-// Records what reaches the object, from the very first message on.
+// Puts into the record what reaches the object, as "handled" entries of its
+// label: the very first message, whatever it is (its state "handle set" when
+// the object had its handle by then), every WM_SETTEXT, and PostNcDestroy
+// (beside WM_NCDESTROY, which it follows).
 class RecordingWnd : public CWnd {
  public:
-  UINT firstMessage = 0;
-  bool handleSetOnFirst = false;
-  int setTextCount = 0;
-  int postNcDestroyCount = 0;
+  explicit RecordingWnd(const char* label = "wnd") : m_label(label) {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (firstMessage == 0) {
-      firstMessage = message;
-      handleSetOnFirst = m_hWnd != nullptr;
+    if (m_first || message == WM_SETTEXT) {
+      const char* state = m_first ? (m_hWnd ? "handle set" : "no handle") : "";
+      TheRecord().Add(RecordEntry{m_label, static_cast<int>(message), MessageName(message),
+                                  MessageArguments(message, wParam, lParam, true), Delivery::Handled, state});
+      m_first = false;
     }
-    if (message == WM_SETTEXT) ++setTextCount;
     return CWnd::WindowProc(message, wParam, lParam);
   }
-  void PostNcDestroy() override { ++postNcDestroyCount; }
+  void PostNcDestroy() override {
+    TheRecord().Add(RecordEntry{m_label, WM_NCDESTROY, "PostNcDestroy", "", Delivery::Handled, ""});
+  }
   WNDPROC Super() const { return m_pfnSuper; }
+
+ private:
+  const char* m_label;
+  bool m_first = true;
+};
+
+// Created, then destroyed behind the object's back.
+const Expected kCreatedThenDestroyed[] = {
+    {"wnd", WM_NCCREATE, "WM_NCCREATE", nullptr, Delivery::Handled, "handle set"},
+    {"wnd", WM_NCDESTROY, "PostNcDestroy", "", Delivery::Handled},
+};
+
+// Attached from the first message on: it has its handle by then.
+const Expected kChildCreated[] = {
+    {"child", WM_NCCREATE, "WM_NCCREATE", nullptr, Delivery::Handled, "handle set"},
+};
+
+const Expected kEditCreatedThenTyped[] = {
+    {"edit", WM_NCCREATE, "WM_NCCREATE", nullptr, Delivery::Handled, "handle set"},
+    {"edit", WM_SETTEXT, "WM_SETTEXT", "\"typed\"", Delivery::Handled},
+};
+
+// The first text set after subclassing reaches the object; none after it let go.
+const Expected kSubclassedText[] = {
+    {"wnd", WM_SETTEXT, "WM_SETTEXT", "\"one\"", Delivery::Handled, "handle set"},
+};
+
+const Expected kTakenOverText[] = {
+    {"again", WM_SETTEXT, "WM_SETTEXT", "\"again\"", Delivery::Handled, "handle set"},
 };
 
 const RECT kRect = {10, 10, 200, 100};
@@ -101,24 +135,25 @@ TEST(HandleMap, DestroyingTheObjectDestroysItsWindow) {
 }
 
 TEST(HandleMap, WindowDestroyedBehindTheObjectDetachesIt) {
+  TheRecord().Clear();
   RecordingWnd wnd;
   ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
   HWND hwnd = wnd.m_hWnd;
   ::DestroyWindow(hwnd);
   EXPECT_EQ(nullptr, wnd.m_hWnd);
   EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hwnd));
-  EXPECT_EQ(1, wnd.postNcDestroyCount);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kCreatedThenDestroyed));
   EXPECT_FALSE(wnd.DestroyWindow());   // nothing left to destroy
 }
 
 TEST(CreateEx, HiddenChildOfTheDefaultClassIsAttachedFromItsFirstMessage) {
   CWnd parent;
   ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
-  RecordingWnd child;
+  TheRecord().Clear();
+  RecordingWnd child("child");
   RECT empty = {0, 0, 0, 0};
   ASSERT_TRUE(child.CreateEx(0, nullptr, "", WS_CHILD, empty, &parent, 0));
-  EXPECT_EQ(WM_NCCREATE, child.firstMessage);
-  EXPECT_TRUE(child.handleSetOnFirst);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kChildCreated));
   EXPECT_FALSE(child.IsWindowVisible());
   EXPECT_EQ(0, child.GetDlgCtrlID());
   EXPECT_EQ(parent.m_hWnd, child.GetParentHwnd());
@@ -130,12 +165,12 @@ TEST(CreateEx, HiddenChildOfTheDefaultClassIsAttachedFromItsFirstMessage) {
 }
 
 TEST(CreateEx, WindowOfAnotherClassIsRoutedThroughTheObject) {
-  RecordingWnd edit;
+  TheRecord().Clear();
+  RecordingWnd edit("edit");
   ASSERT_TRUE(edit.CreateEx(0, "Edit", "start", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
-  EXPECT_EQ(WM_NCCREATE, edit.firstMessage);
   EXPECT_NE(nullptr, edit.Super());
   edit.SetWindowText("typed");
-  EXPECT_EQ(1, edit.setTextCount);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kEditCreatedThenTyped));
   CString text;
   edit.GetWindowText(text);
   EXPECT_STREQ("typed", text);   // the edit control's own processing stored it
@@ -145,10 +180,11 @@ TEST(Subclass, RoutesThroughTheObjectUntilUnsubclassed) {
   HWND hwnd = RawEdit();
   ASSERT_NE(nullptr, hwnd);
   LONG_PTR original = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+  TheRecord().Clear();
   RecordingWnd wnd;
   ASSERT_TRUE(wnd.SubclassWindow(hwnd));
   ::SetWindowTextA(hwnd, "one");
-  EXPECT_EQ(1, wnd.setTextCount);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kSubclassedText));
   char text[32] = {};
   ::GetWindowTextA(hwnd, text, sizeof(text));
   EXPECT_STREQ("one", text);
@@ -156,26 +192,27 @@ TEST(Subclass, RoutesThroughTheObjectUntilUnsubclassed) {
   EXPECT_EQ(hwnd, wnd.UnsubclassWindow());
   EXPECT_EQ(original, ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
   ::SetWindowTextA(hwnd, "two");
-  EXPECT_EQ(1, wnd.setTextCount);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kSubclassedText));
   EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hwnd));
   ::DestroyWindow(hwnd);
 }
 
 TEST(Subclass, DetachedWindowKeepsItsOwnProcessing) {
   HWND hwnd = RawEdit();
+  TheRecord().Clear();
   RecordingWnd wnd;
   ASSERT_TRUE(wnd.SubclassWindow(hwnd));
   wnd.Detach();
   ::SetWindowTextA(hwnd, "still an edit");
-  EXPECT_EQ(0, wnd.setTextCount);
+  EXPECT_TRUE(NothingRecorded(TheRecord().Entries()));
   char text[32] = {};
   ::GetWindowTextA(hwnd, text, sizeof(text));
   EXPECT_STREQ("still an edit", text);
   // A new object takes over with the edit control's processing as its default.
-  RecordingWnd again;
+  RecordingWnd again("again");
   ASSERT_TRUE(again.SubclassWindow(hwnd));
   ::SetWindowTextA(hwnd, "again");
-  EXPECT_EQ(1, again.setTextCount);
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kTakenOverText));
   ::GetWindowTextA(hwnd, text, sizeof(text));
   EXPECT_STREQ("again", text);
 }
