@@ -10,11 +10,9 @@ namespace {
 // one 32-bit argument (the module calls only set active here).
 struct RawIde {
   const void* const* table;
-  int calls = 0;
 };
 template <int N>
-HRESULT __stdcall RawIdeCall(RawIde* self, DWORD) {
-  ++self->calls;
+HRESULT __stdcall RawIdeCall(RawIde*, DWORD) {
   return S_OK;
 }
 template <int... N>

@@ -10,8 +10,11 @@ std::string Substituted(const char* text, const Placeholders& placeholders) {
   std::string result = text ? text : "";
   for (const Placeholder& placeholder : placeholders) {
     const std::string name = placeholder.name;
-    for (size_t at = result.find(name); at != std::string::npos; at = result.find(name, at + placeholder.value.size()))
+    if (name.empty()) continue;
+    for (size_t at = result.find(name); at != std::string::npos;) {
       result.replace(at, name.size(), placeholder.value);
+      at = result.find(name, at + placeholder.value.size());   // not inside the value put in
+    }
   }
   return result;
 }
