@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -85,8 +86,11 @@ inline int RunBesideUs(const std::string& program, const std::string& arguments,
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
+                      &process)) {
+    // Said here: a program's own exit code can be -1 as well.
+    std::fprintf(stderr, "RunBesideUs: cannot start %s (error %lu)\n", path.c_str(), GetLastError());
     return kNotStarted;
+  }
   DWORD code = 0;
   if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
     GetExitCodeProcess(process.hProcess, &code);
