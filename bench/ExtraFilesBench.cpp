@@ -49,7 +49,7 @@ double ImageWalkSeconds(int runs, const HostExtraFiles& list, size_t bytes) {
     size_t at = 10;
     for (const HostExtraFileNode* node = list.list().head; node; node = node->next) {
       const unsigned length = static_cast<unsigned>(node->name.GetLength());
-      image[at] = node->flags & 3;
+      image[at] = node->flags & kCarriedFlags;
       image[at + 1] = static_cast<unsigned char>(length);
       image[at + 2] = static_cast<unsigned char>(length >> 8);
       memcpy(&image[at + 3], static_cast<const char*>(node->name), length);

@@ -9,11 +9,16 @@
 #include <vector>
 #include "fw/String.h"
 
+// The bits of an entry's flags byte that carry something.
+constexpr unsigned char kAddToWorkspaceFlag = 0x01;   // bit 0
+constexpr unsigned char kSecondFlag = 0x02;           // bit 1
+constexpr unsigned char kCarriedFlags = kAddToWorkspaceFlag | kSecondFlag;
+
 struct HostExtraFileNode {
   HostExtraFileNode* next;
   HostExtraFileNode* prev;
   CString name;
-  unsigned char flags;   // bit 0: add to workspace, bit 1: second flag; others carry nothing
+  unsigned char flags;   // kAddToWorkspaceFlag, kSecondFlag; the other bits carry nothing
   unsigned char unused[sizeof(void*) - 1];
 };
 

@@ -42,7 +42,7 @@ EditorView::~EditorView() {
 bool EditorView::Create(CWnd* parent, const RECT& rect) {
   m_font = CreateFontA(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
-  if (!CreateEx(WS_EX_CLIENTEDGE, nullptr, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, rect, parent, 1))
+  if (!CreateEx(WS_EX_CLIENTEDGE, nullptr, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, rect, parent, kChildId))
     return false;
   HDC dc = ::GetDC(m_hWnd);
   HGDIOBJ old = SelectObject(dc, m_font);

@@ -8,6 +8,9 @@
 
 class EditorView : public CWnd {
  public:
+  // Its item number among its parent's children.
+  static constexpr int kChildId = 1;
+
   explicit EditorView(ReferenceIde& ide);
   ~EditorView() override;
 

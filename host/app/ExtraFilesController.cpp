@@ -1,19 +1,27 @@
 #include "host/app/ExtraFilesController.h"
 
+namespace {
+
+// The flag each digit stands for, in the digits' order.
+constexpr unsigned char kDigitFlags[] = {kAddToWorkspaceFlag, kSecondFlag};
+constexpr size_t kDigits = sizeof kDigitFlags;
+
+}  // namespace
+
 std::string ExtraFilesController::FlagDigits(unsigned char flags) {
-  std::string digits = "00";
-  if (flags & 1) digits[0] = '1';
-  if (flags & 2) digits[1] = '1';
+  std::string digits(kDigits, '0');
+  for (size_t i = 0; i < kDigits; ++i)
+    if (flags & kDigitFlags[i]) digits[i] = '1';
   return digits;
 }
 
 bool ExtraFilesController::ParseFlagDigits(const std::string& text, unsigned char& flags) {
-  if (text.size() != 2) return false;
+  if (text.size() != kDigits) return false;
   flags = 0;
-  for (int bit = 0; bit < 2; ++bit) {
-    if (text[bit] == '1') {
-      flags |= static_cast<unsigned char>(1 << bit);
-    } else if (text[bit] != '0') {
+  for (size_t i = 0; i < kDigits; ++i) {
+    if (text[i] == '1') {
+      flags |= kDigitFlags[i];
+    } else if (text[i] != '0') {
       return false;
     }
   }
@@ -29,7 +37,7 @@ void ExtraFilesController::Hand() {
 }
 
 void ExtraFilesController::Add(const std::string& name, unsigned char flags) {
-  m_list.Add(CString(name.c_str()), flags & 3);
+  m_list.Add(CString(name.c_str()), flags & kCarriedFlags);
   Hand();
 }
 
@@ -46,7 +54,7 @@ bool ExtraFilesController::Remove(int index) {
 bool ExtraFilesController::SetFlags(int index, unsigned char flags) {
   std::vector<HostExtraFileEntry> entries = m_list.Entries();
   if (index < 0 || index >= static_cast<int>(entries.size())) return false;
-  entries[index].flags = flags & 3;
+  entries[index].flags = flags & kCarriedFlags;
   m_list.Clear();
   m_list.Fill(entries);
   Hand();

@@ -12,6 +12,20 @@ BEGIN_MESSAGE_MAP(ExtraFilesWindow, CWnd)
   ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
+namespace {
+
+// The check boxes and the flag each one shows.
+struct FlagBox {
+  int id;
+  unsigned char flag;
+};
+constexpr FlagBox kFlagBoxes[] = {
+    {ExtraFilesWindow::kFirstFlagId, kAddToWorkspaceFlag},
+    {ExtraFilesWindow::kSecondFlagId, kSecondFlag},
+};
+
+}  // namespace
+
 HWND ExtraFilesWindow::AddChild(const char* className, const char* text, DWORD style, int x, int y, int cx,
                                 int cy, int id) {
   HWND child = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, m_hWnd,
@@ -39,17 +53,17 @@ bool ExtraFilesWindow::Create(CWnd* owner) {
     column.pszText = const_cast<char*>(columns[i].heading);
     ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
-  AddChild("STATIC", "Name:", 0, 8, 262, 40, 20, 0);
-  AddChild("EDIT", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 50, 258, 270, 24, kNameId);
-  AddChild("BUTTON", "Add to workspace (bit 0)", WS_TABSTOP | BS_AUTOCHECKBOX, 330, 260, 160, 20, kFirstFlagId);
-  AddChild("BUTTON", "Second flag (bit 1)", WS_TABSTOP | BS_AUTOCHECKBOX, 490, 260, 110, 20, kSecondFlagId);
+  AddChild(WC_STATICA, "Name:", 0, 8, 262, 40, 20, 0);
+  AddChild(WC_EDITA, "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 50, 258, 270, 24, kNameId);
+  AddChild(WC_BUTTONA, "Add to workspace (bit 0)", WS_TABSTOP | BS_AUTOCHECKBOX, 330, 260, 160, 20, kFirstFlagId);
+  AddChild(WC_BUTTONA, "Second flag (bit 1)", WS_TABSTOP | BS_AUTOCHECKBOX, 490, 260, 110, 20, kSecondFlagId);
   const struct { const char* text; int id; } buttons[] = {
       {"Add", kAddId}, {"Set flags", kSetFlagsId}, {"Remove", kRemoveId},
       {"Save", kSaveId}, {"Load + sync", kLoadSyncId}, {"Load", kLoadId}};
   for (int i = 0; i < 6; ++i) {
-    AddChild("BUTTON", buttons[i].text, WS_TABSTOP | BS_PUSHBUTTON, 8 + i * 98, 296, 90, 28, buttons[i].id);
+    AddChild(WC_BUTTONA, buttons[i].text, WS_TABSTOP | BS_PUSHBUTTON, 8 + i * 98, 296, 90, 28, buttons[i].id);
   }
-  AddChild("STATIC", "", SS_LEFTNOWORDWRAP, 8, 340, 584, 40, kStatusId);
+  AddChild(WC_STATICA, "", SS_LEFTNOWORDWRAP, 8, 340, 584, 40, kStatusId);
   m_controller.Fetch();
   Refresh("The module's list; Save writes it, Load reads the file again.");
   ShowWindow(SW_SHOW);
@@ -84,8 +98,8 @@ int ExtraFilesWindow::SelectedRow() const {
 
 unsigned char ExtraFilesWindow::CheckedFlags() const {
   unsigned char flags = 0;
-  if (::SendMessageA(Child(kFirstFlagId), BM_GETCHECK, 0, 0) == BST_CHECKED) flags |= 1;
-  if (::SendMessageA(Child(kSecondFlagId), BM_GETCHECK, 0, 0) == BST_CHECKED) flags |= 2;
+  for (const FlagBox& box : kFlagBoxes)
+    if (::SendMessageA(Child(box.id), BM_GETCHECK, 0, 0) == BST_CHECKED) flags |= box.flag;
   return flags;
 }
 
@@ -122,8 +136,7 @@ void ExtraFilesWindow::Load(bool sync) {
 void ExtraFilesWindow::OnListItemChanged(NMHDR*, LRESULT*) {
   int row = SelectedRow();
   std::vector<HostExtraFileEntry> entries = m_controller.Entries();
-  if (row >= 0 && row < static_cast<int>(entries.size())) {
-    ::SendMessageA(Child(kFirstFlagId), BM_SETCHECK, (entries[row].flags & 1) ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::SendMessageA(Child(kSecondFlagId), BM_SETCHECK, (entries[row].flags & 2) ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
+  if (row < 0 || row >= static_cast<int>(entries.size())) return;
+  for (const FlagBox& box : kFlagBoxes)
+    ::SendMessageA(Child(box.id), BM_SETCHECK, (entries[row].flags & box.flag) ? BST_CHECKED : BST_UNCHECKED, 0);
 }

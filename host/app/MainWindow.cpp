@@ -66,7 +66,7 @@ bool MainWindow::Create() {
   GetClientRect(&client);
   client.bottom = std::max(0L, static_cast<long>(client.bottom) - kStatusHeight);
   if (!m_editor.Create(this, client)) return false;
-  m_status = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 4,
+  m_status = CreateWindowExA(0, WC_STATICA, "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 4,
                              client.bottom + 3, client.right - 8, kStatusHeight - 4, m_hWnd,
                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)), nullptr, nullptr);
   ::SendMessageA(m_status, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);

@@ -1,5 +1,6 @@
 #include "host/filterdialogs/FilePickerDialog.h"
 #include <commctrl.h>
+#include "host/filterdialogs/DialogItems.h"
 
 BEGIN_MESSAGE_MAP(FilePickerDialog, FilterDialog)
   ON_NOTIFY(kFilterChangedCode, kComboId, OnFilterChanged)
@@ -11,24 +12,13 @@ FilePickerDialog::~FilePickerDialog() {
 }
 
 CDialogTemplate FilePickerDialog::BuildTemplate() const {
-  CDialogTemplate t("Open File",
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | WS_THICKFRAME | WS_MAXIMIZEBOX,
-                    0, 0, 320, 200);
+  const int height = 200;
+  CDialogTemplate t("Open File", kFilterDialogStyle, 0, 0, 320, height);
   // The label comes before the filter, so that its mnemonic reaches the filter.
-  t.AddItem(0x0082, "&Name or path:", WS_CHILD | WS_VISIBLE | SS_LEFT, 7, 9, 50, 8, kLabelId);
-  t.AddItem("ComboBox", "",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-            58, 7, 255, 120, kComboId);
-  t.AddItem("SysListView32", "",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
-                LVS_SHOWSELALWAYS, 7, 25, 306, 150, kListId);
-  t.AddItem(0x0082, "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 7, 183, 150, 8, kStatusLineId);
-  t.AddItem("Button", "OK",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-            209, 180, 50, 14, IDOK);
-  t.AddItem("Button", "Cancel",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-            263, 180, 50, 14, IDCANCEL);
+  t.AddItem(kStaticClassAtom, "&Name or path:", kLabelStyle, 7, 9, 50, 8, kLabelId);
+  t.AddItem(WC_COMBOBOXA, "", kFilterComboStyle, 58, 7, 255, 120, kComboId);
+  t.AddItem(WC_LISTVIEWA, "", kFilterListStyle, 7, 25, 306, 150, kListId);
+  AddStatusAndButtons(t, height, 150);
   return t;
 }
 

@@ -25,7 +25,7 @@ bool IsClass(HWND window, const char* className) {
 RECT ItemRect(HWND item, HWND parent) {
   RECT rect;
   GetWindowRect(item, &rect);
-  if (IsClass(item, "ComboBox")) {
+  if (IsClass(item, WC_COMBOBOXA)) {
     RECT dropped;
     if (SendMessageA(item, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
       rect.bottom = std::max(rect.bottom, dropped.bottom);
@@ -74,7 +74,7 @@ CString FilterDialog::SizeSection() const {
 
 HWND FilterDialog::EditOf(int comboId) const {
   if (!IsWindow()) return nullptr;
-  return FindWindowExA(GetDlgItem(comboId), nullptr, "Edit", nullptr);
+  return FindWindowExA(GetDlgItem(comboId), nullptr, WC_EDITA, nullptr);
 }
 
 CString FilterDialog::FilterText(int comboId) const {
@@ -191,7 +191,7 @@ void FilterDialog::FollowSize(int width, int height) {
 
 bool FilterDialog::IsFilterEdit(HWND window) const {
   HWND combo = ::GetParent(window);
-  return combo && ::GetParent(combo) == m_hWnd && IsClass(window, "Edit") && IsClass(combo, "ComboBox");
+  return combo && ::GetParent(combo) == m_hWnd && IsClass(window, WC_EDITA) && IsClass(combo, WC_COMBOBOXA);
 }
 
 bool FilterDialog::PreTranslateMessage(MSG* msg) {

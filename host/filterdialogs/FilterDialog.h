@@ -7,13 +7,15 @@
 // follow the dialog's size by a table of anchors; Ctrl+A in a filter selects
 // its text; a status line counts the rows shown.
 #include <windows.h>
+#include <commctrl.h>
 #include <vector>
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
 #include "host/addin/ModuleTable.h"
+#include "host/filterdialogs/DialogItems.h"
 
-// Notification code of the module's filter notification (NM_CHAR).
-constexpr UINT kFilterChangedCode = static_cast<UINT>(-18);
+// Notification code of the module's filter notification.
+constexpr UINT kFilterChangedCode = NM_CHAR;
 // The module's request to reload, sent by the tag filters on F5.
 constexpr UINT kF5Request = WM_USER + 1;
 
@@ -117,6 +119,3 @@ class FilterDialog : public CDialog {
 
   DECLARE_MESSAGE_MAP()
 };
-
-// The status line's item, shared by both dialogs.
-constexpr int kStatusLineId = 1090;

@@ -1,5 +1,6 @@
 #include "host/filterdialogs/TagBrowserDialog.h"
 #include <commctrl.h>
+#include "host/filterdialogs/DialogItems.h"
 #include <string>
 
 BEGIN_MESSAGE_MAP(TagBrowserDialog, FilterDialog)
@@ -17,27 +18,15 @@ CDialogTemplate TagBrowserDialog::BuildTemplate() const {
   // The module sizes the columns from the list's width: at this size, with
   // no stored widths, the first four fill about 460 pixels; the dialog then
   // widens for Filename and Line (see KeepSizeInProfile).
-  CDialogTemplate t("Browse Tags",
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | WS_THICKFRAME | WS_MAXIMIZEBOX,
-                    0, 0, 320, 250);
-  const DWORD comboStyle =
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-  const DWORD labelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+  const int height = 250;
+  CDialogTemplate t("Browse Tags", kFilterDialogStyle, 0, 0, 320, height);
   // Each label comes before its filter, so that its mnemonic reaches the filter.
-  t.AddItem(0x0082, "&Parent:", labelStyle, 7, 9, 28, 8, kParentLabelId);
-  t.AddItem("ComboBox", "", comboStyle, 36, 7, 110, 120, kParentComboId);
-  t.AddItem(0x0082, "&Tag:", labelStyle, 154, 9, 18, 8, kTagLabelId);
-  t.AddItem("ComboBox", "", comboStyle, 173, 7, 140, 120, kTagComboId);
-  t.AddItem("SysListView32", "",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
-                LVS_SHOWSELALWAYS, 7, 25, 306, 199, kListId);
-  t.AddItem(0x0082, "", labelStyle | SS_NOPREFIX, 7, 233, 190, 8, kStatusLineId);
-  t.AddItem("Button", "OK",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-            209, 230, 50, 14, IDOK);
-  t.AddItem("Button", "Cancel",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-            263, 230, 50, 14, IDCANCEL);
+  t.AddItem(kStaticClassAtom, "&Parent:", kLabelStyle, 7, 9, 28, 8, kParentLabelId);
+  t.AddItem(WC_COMBOBOXA, "", kFilterComboStyle, 36, 7, 110, 120, kParentComboId);
+  t.AddItem(kStaticClassAtom, "&Tag:", kLabelStyle, 154, 9, 18, 8, kTagLabelId);
+  t.AddItem(WC_COMBOBOXA, "", kFilterComboStyle, 173, 7, 140, 120, kTagComboId);
+  t.AddItem(WC_LISTVIEWA, "", kFilterListStyle, 7, 25, 306, 199, kListId);
+  AddStatusAndButtons(t, height, 190);
   return t;
 }
 

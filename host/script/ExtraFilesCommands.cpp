@@ -23,8 +23,8 @@ void ExtraFilesCommand(ScriptContext& context, const ScriptLine& line) {
     if (!ExtraFilesController::ParseFlagDigits(line.Word(3), flags)) return context.Fail("flags are two digits, e.g. 10");
     if (window) {
       ::SetWindowTextA(window->GetDlgItem(ExtraFilesWindow::kNameId), line.Word(2).c_str());
-      check(ExtraFilesWindow::kFirstFlagId, flags & 1);
-      check(ExtraFilesWindow::kSecondFlagId, flags & 2);
+      check(ExtraFilesWindow::kFirstFlagId, flags & kAddToWorkspaceFlag);
+      check(ExtraFilesWindow::kSecondFlagId, flags & kSecondFlag);
       click(ExtraFilesWindow::kAddId);
     } else {
       files.Add(line.Word(2), flags);

@@ -31,7 +31,7 @@ HWND g_frame = nullptr;
 class ModuleEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    g_frame = CreateWindowExA(0, "STATIC", "IDE", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
+    g_frame = CreateWindowExA(0, WC_STATICA, "IDE", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(g_frame);
     SetActiveWindow(g_frame);

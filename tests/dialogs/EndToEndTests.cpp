@@ -71,7 +71,8 @@ VOID CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND dialog = FindWindowA(nullptr, g_modalTitle.c_str());
   if (!dialog) return;
   KillTimer(nullptr, timer);
-  HWND list = GetDlgItem(dialog, 1050) ? GetDlgItem(dialog, 1050) : GetDlgItem(dialog, 1020);
+  HWND list = GetDlgItem(dialog, TagBrowserDialog::kListId);
+  if (!list) list = GetDlgItem(dialog, FilePickerDialog::kListId);
   SelectRow(list, 0);
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
@@ -129,8 +130,8 @@ TEST_F(TagBrowserEndToEnd, TwoFiltersReloadChooseAndClose) {
   HWND list = dialog.list();
   ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);
 
-  Type(FindWindowExA(dialog.parentCombo(), nullptr, "Edit", nullptr), "vi");
-  Type(FindWindowExA(dialog.tagCombo(), nullptr, "Edit", nullptr), "draw");
+  Type(FindWindowExA(dialog.parentCombo(), nullptr, WC_EDITA, nullptr), "vi");
+  Type(FindWindowExA(dialog.tagCombo(), nullptr, WC_EDITA, nullptr), "draw");
   ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 1);
   EXPECT_EQ(ListText(list, 0, 2), "View");
   EXPECT_EQ(ListText(list, 0, 3), "Draw");
@@ -138,17 +139,17 @@ TEST_F(TagBrowserEndToEnd, TwoFiltersReloadChooseAndClose) {
   EXPECT_EQ(ListText(list, 0, 4), "view.cpp");
   EXPECT_EQ(ListText(list, 0, 5), "void f()");
 
-  PostAndPump(FindWindowExA(dialog.tagCombo(), nullptr, "Edit", nullptr), WM_KEYDOWN, VK_F5);
+  PostAndPump(FindWindowExA(dialog.tagCombo(), nullptr, WC_EDITA, nullptr), WM_KEYDOWN, VK_F5);
   ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_EQ(ListText(list, 1, 3), "Redraw");
 
   SelectRow(list, 1);
   NMITEMACTIVATE click = {};
   click.hdr.hwndFrom = list;
-  click.hdr.idFrom = 1050;
+  click.hdr.idFrom = TagBrowserDialog::kListId;
   click.hdr.code = NM_DBLCLK;
   click.iItem = 1;
-  SendMessageA(dialog.m_hWnd, WM_NOTIFY, 1050, reinterpret_cast<LPARAM>(&click));
+  SendMessageA(dialog.m_hWnd, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
   EXPECT_EQ(chosen, m_tags[3].get());
   EXPECT_FALSE(dialog.moduleOpen());
   EXPECT_FALSE(dialog.IsWindow());
