@@ -22,7 +22,7 @@ const Named kKeys[] = {
     ZR_NAMED(VK_BACK),  ZR_NAMED(VK_TAB),   ZR_NAMED(VK_RETURN), ZR_NAMED(VK_SHIFT),  ZR_NAMED(VK_CONTROL),
     ZR_NAMED(VK_ESCAPE), ZR_NAMED(VK_PRIOR), ZR_NAMED(VK_NEXT),  ZR_NAMED(VK_END),    ZR_NAMED(VK_HOME),
     ZR_NAMED(VK_LEFT),  ZR_NAMED(VK_UP),    ZR_NAMED(VK_RIGHT),  ZR_NAMED(VK_DOWN),   ZR_NAMED(VK_DELETE),
-    ZR_NAMED(VK_F5),
+    ZR_NAMED(VK_F1),    ZR_NAMED(VK_F2),    ZR_NAMED(VK_F5),
 };
 
 const Named kNotifications[] = {
@@ -57,6 +57,12 @@ std::string KeyName(WPARAM key) {
   if (const char* name = Find(kKeys, static_cast<long long>(key))) return name;
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string("'") + static_cast<char>(key) + "'";
   return Hex(key);
+}
+
+std::string HexText(unsigned long long value) { return Hex(value); }
+
+std::string RawArguments(WPARAM wParam, LPARAM lParam) {
+  return "wParam " + Hex(wParam) + ", lParam " + Hex(static_cast<ULONG_PTR>(lParam));
 }
 
 std::string MessageArguments(UINT message, WPARAM wParam, LPARAM lParam, bool sent) {

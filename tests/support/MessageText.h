@@ -8,6 +8,11 @@
 std::string MessageName(UINT message);
 // "VK_DOWN", "'L'", or the number in hex.
 std::string KeyName(WPARAM key);
+// "0x3B": a flag set or a handle, whole.
+std::string HexText(unsigned long long value);
+// "wParam 0x70, lParam 0x3B0001": a message's parameters exactly, each as the
+// unsigned number of its width.
+std::string RawArguments(WPARAM wParam, LPARAM lParam);
 // The arguments as the record writes them: a key's name, a character, a
 // notification's code and sender ("NM_CHAR from 1021"), a text in quotes,
 // else wParam and lParam in decimal. lParam is followed as a pointer only

@@ -1,5 +1,7 @@
 // CWnd: handle map, creation, destruction, subclassing and message map chaining.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 #include "fw/Wnd.h"
 #include "tests/support/ExpectedSequence.h"
 #include "tests/support/MessageText.h"
@@ -10,11 +12,22 @@ const UINT kPing = WM_APP + 1;
 const UINT kBaseOnly = WM_APP + 2;
 const UINT kUnmapped = WM_APP + 3;
 
+// The handlers put their calls into the record as "map" entries.
+void Handled(UINT message, const char* handler, WPARAM wParam, LPARAM lParam) {
+  TheRecord().Add(RecordEntry{"map", static_cast<int>(message), handler, RawArguments(wParam, lParam),
+                              Delivery::Handled, ""});
+}
+
 class BaseWnd : public CWnd {
  public:
-  int baseHits = 0;
-  LRESULT OnPing(WPARAM, LPARAM) { ++baseHits; return 1; }
-  LRESULT OnBaseOnly(WPARAM wParam, LPARAM) { return 100 + static_cast<LRESULT>(wParam); }
+  LRESULT OnPing(WPARAM wParam, LPARAM lParam) {
+    Handled(kPing, "BaseWnd::OnPing", wParam, lParam);
+    return 1;
+  }
+  LRESULT OnBaseOnly(WPARAM wParam, LPARAM lParam) {
+    Handled(kBaseOnly, "BaseWnd::OnBaseOnly", wParam, lParam);
+    return 100 + static_cast<LRESULT>(wParam);
+  }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
@@ -24,8 +37,10 @@ END_MESSAGE_MAP()
 
 class DerivedWnd : public BaseWnd {
  public:
-  int derivedHits = 0;
-  LRESULT OnPingHere(WPARAM, LPARAM) { ++derivedHits; return 2; }
+  LRESULT OnPingHere(WPARAM wParam, LPARAM lParam) {
+    Handled(kPing, "DerivedWnd::OnPingHere", wParam, lParam);
+    return 2;
+  }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
@@ -58,6 +73,13 @@ class RecordingWnd : public CWnd {
   bool m_first = true;
 };
 
+// The derived class's entry, never the base's for the same message; the
+// base's entry for another one; nothing for a message without an entry.
+const Expected kDerivedThenBase[] = {
+    {"map", kPing, "DerivedWnd::OnPingHere", "wParam 0x0, lParam 0x0", Delivery::Handled},
+    {"map", kBaseOnly, "BaseWnd::OnBaseOnly", "wParam 0x7, lParam 0x0", Delivery::Handled},
+};
+
 // Created, then destroyed behind the object's back.
 const Expected kCreatedThenDestroyed[] = {
     {"wnd", WM_NCCREATE, "WM_NCCREATE", nullptr, Delivery::Handled, "handle set"},
@@ -86,19 +108,19 @@ const Expected kTakenOverText[] = {
 const RECT kRect = {10, 10, 200, 100};
 
 HWND RawEdit() {
-  return ::CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+  return ::CreateWindowExA(0, WC_EDITA, "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
                            ::GetModuleHandleA(nullptr), nullptr);
 }
 
 TEST(MessageMap, DerivedEntryWinsAndBaseEntryStillServes) {
   DerivedWnd wnd;
   ASSERT_TRUE(wnd.CreateEx(0, nullptr, "map", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
+  TheRecord().Clear();
   EXPECT_EQ(2, wnd.SendMessage(kPing));
-  EXPECT_EQ(1, wnd.derivedHits);
-  EXPECT_EQ(0, wnd.baseHits);
   EXPECT_EQ(107, wnd.SendMessage(kBaseOnly, 7));
   // Unmapped messages get the default processing.
   EXPECT_EQ(0, wnd.SendMessage(kUnmapped));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kDerivedThenBase));
   wnd.SetWindowText("hello");
   CString text;
   wnd.GetWindowText(text);
@@ -167,7 +189,7 @@ TEST(CreateEx, HiddenChildOfTheDefaultClassIsAttachedFromItsFirstMessage) {
 TEST(CreateEx, WindowOfAnotherClassIsRoutedThroughTheObject) {
   TheRecord().Clear();
   RecordingWnd edit("edit");
-  ASSERT_TRUE(edit.CreateEx(0, "Edit", "start", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
+  ASSERT_TRUE(edit.CreateEx(0, WC_EDITA, "start", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
   EXPECT_NE(nullptr, edit.Super());
   edit.SetWindowText("typed");
   EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kEditCreatedThenTyped));
