@@ -1,141 +1,29 @@
 // The reference host on a real source tree (a tags file of it and its
-// folder, given by scripts/bench): how long the tags take to read, the
-// workspace to scan and the window to show, in this process and as a person
-// starting zorvoreg-host.exe waits for it; and how long one key typed into a
-// filter of the tag browser over all the tags takes until the list has
-// repainted, against the list's repaint alone, and the search alone.
+// folder, given by scripts/bench): its start and memory (StartupBench.cpp);
+// and how long one key typed into a filter of the tag browser over all the
+// tags takes until the list has repainted, against the list's repaint alone,
+// and the search alone.
 #include <windows.h>
 #include <commctrl.h>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "bench/Groups.h"
 #include "bench/ModuleSession.h"
-#include "host/app/HostOptions.h"
-#include "host/app/HostSession.h"
-#include "host/app/MainWindow.h"
+#include "bench/StartupBench.h"
 #include "host/tagstore/TagSet.h"
 #include "host/filterdialogs/SubstringFilter.h"
 #include "host/filterdialogs/TagBrowserDialog.h"
-#include "host/addin/ModuleLoader.h"
 
 namespace bench {
 
 namespace {
 
-constexpr double kStartTarget = 2.0;    // seconds from start to the usable window
 constexpr double kKeyTarget = 0.050;    // seconds from a key to the repainted list
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-HostOptions SessionOptions(const Options& options, const std::string& tags) {
-  HostOptions host;
-  host.workspace = static_cast<const char*>(options.tree);
-  host.tags = tags;
-  host.profile = std::string(static_cast<const char*>(options.folder)) + "host.ini";
-  host.extraFiles = std::string(static_cast<const char*>(options.folder)) + "host.xf";
-  host.Complete();
-  return host;
-}
-
-// Starts zorvoreg-host.exe on the tree with a script whose first command is
-// an echo, and returns the seconds until that command's line arrives: the
-// program has read the tags, scanned the workspace, shown its window and
-// loaded the module by then. Negative when the program could not be run.
-double SecondsToFirstCommand(const Options& options) {
-  std::string script = std::string(static_cast<const char*>(options.folder)) + "start.txt";
-  std::ofstream(script, std::ios::binary) << "echo started\n";
-  HostOptions host = SessionOptions(options, static_cast<const char*>(options.tags));
-  std::string program = static_cast<const char*>(ModuleLoader::ExecutableFolder() + "zorvoreg-host.exe");
-  std::string command = "\"" + program + "\" --workspace \"" + host.workspace + "\" --tags \"" + host.tags +
-                        "\" --profile \"" + host.profile + "\" --script \"" + script + "\"";
-  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-  HANDLE outRead = nullptr, outWrite = nullptr;
-  if (!CreatePipe(&outRead, &outWrite, &inherit, 0)) return -1;
-  SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = outWrite;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  PROCESS_INFORMATION process = {};
-  double start = Now();
-  bool started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-  CloseHandle(outWrite);
-  if (!started) {
-    CloseHandle(outRead);
-    return -1;
-  }
-  double seconds = -1;
-  std::string output;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(outRead, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-    output.append(buffer, read);
-    if (seconds < 0 && output.find("> echo started") != std::string::npos) seconds = Now() - start;
-  }
-  WaitForSingleObject(process.hProcess, 120000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  CloseHandle(outRead);
-  return seconds;
-}
-
-void MeasureStartup(const Options& options, Table& table) {
-  const std::string tags = static_cast<const char*>(options.tags);
-  const int runs = options.Runs(5);
-  size_t tagCount = 0;
-  int fileCount = 0;
-  double load = MedianSeconds(runs, [&] {
-    TagSet set;
-    set.Load(tags.c_str());
-    tagCount = set.tags().size();
-  });
-  // The file's lines read as TagSet::Load reads them, and nothing else.
-  double linesOnly = MedianSeconds(runs, [&] {
-    std::vector<std::string> lines;
-    TagSet::ReadLines(tags, lines);
-  });
-  std::string size = Count(static_cast<long long>(tagCount)) + " tags";
-  table.Add(MakeRow("tags read (TagSet::Load) vs its lines read alone", size, "ms", load * 1e3, linesOnly * 1e3));
-
-  double scan = MedianSeconds(runs, [&] {
-    HostSession session(SessionOptions(options, std::string(static_cast<const char*>(options.folder)) + "no-tags"));
-    fileCount = session.workspace().files().size();
-  });
-  std::string files = Count(fileCount) + " files";
-  table.Add(MakeRow("workspace scanned, file catalog built", files, "ms", scan * 1e3));
-
-  double window = 0;
-  double session = MedianSeconds(runs, [&] {
-    HostSession host(SessionOptions(options, tags));
-    double start = Now();
-    MainWindow main(host);
-    main.Create();
-    main.UpdateWindow();
-    window = Now() - start;
-  });
-  table.Add(MakeRow("host session: tags, scan and catalog", size + ", " + files, "ms", session * 1e3));
-  table.Add(MakeRow("main window created and painted", "1 window", "ms", window * 1e3));
-
-  std::vector<double> starts;
-  for (int run = 0; run < options.Runs(5); ++run) {
-    double seconds = SecondsToFirstCommand(options);
-    if (seconds < 0) {
-      fprintf(stderr, "browser: zorvoreg-host.exe could not be run\n");
-      return;
-    }
-    starts.push_back(seconds);
-  }
-  Row row = MakeRow("zorvoreg-host.exe started to its first command", size + ", " + files, "s", Median(starts));
-  row.target = "< 2 s";
-  row.verdict = row.module < kStartTarget ? Verdict::Pass : Verdict::Miss;
-  table.Add(row);
-}
 
 // Handles everything queued, paints included, without waiting for more.
 void Drain(HWND list) {

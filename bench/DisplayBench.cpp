@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bench/BenchDialog.h"
@@ -15,6 +16,7 @@
 #include "bench/ModuleSession.h"
 #include "host/addin/FileEntry.h"
 #include "host/addin/TagEntry.h"
+#include "host/tagstore/TagSet.h"
 
 namespace bench {
 
@@ -43,36 +45,30 @@ struct FileData {
   }
 };
 
-// The host's data for the tag browser: n tags over 1000 source files; a third
-// have their own namespace, a third take their parent's, a third have none.
+// The host's data for the tag browser: n tags over 1000 source files, read
+// from their tags-file lines as the host reads them; a third have their own
+// namespace, a third take their parent's, a third have none.
 struct TagData {
-  FileCatalog files;
-  std::vector<std::unique_ptr<TagEntry>> tags;
-  std::vector<TagEntry*> array;
+  TagSet set;
   TagEntry** arrayPointer = nullptr;
 
   explicit TagData(int n) {
-    char text[64];
-    for (int f = 0; f < 1000; ++f) {
-      snprintf(text, sizeof text, "module%03d", f);
-      files.Add(text, f % 2 ? "cpp" : "h", "src");
-    }
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(n));
+    char text[160];
     for (int i = 0; i < n; ++i) {
-      auto tag = std::make_unique<TagEntry>();
-      tag->typeCode = i % 13;
-      snprintf(text, sizeof text, "Function%06d", i);
-      tag->name = text;
-      snprintf(text, sizeof text, "^\tvoid Widget::Function%06d(int count)$", i);
-      tag->searchString = text;
-      tag->parentName = "Widget";
-      if (i % 3 == 0) tag->nameSpace = "ui";
-      if (i % 3 == 1) tag->parent = tags[i - 1].get();
-      tag->file = files.At(static_cast<DWORD>(i % 1000));
-      tag->fileName = "C:\\src\\module.cpp";
-      array.push_back(tag.get());
-      tags.push_back(std::move(tag));
+      snprintf(text, sizeof text, "Function%06d\tsrc/module%03d.%s\t/^\tvoid Widget::Function%06d(int count)$/;\"\t"
+               "kind:function\tline:%d\tclass:Widget", i, i % 1000, i % 2 ? "cpp" : "h", i, i + 1);
+      lines.push_back(text);
     }
-    arrayPointer = array.data();
+    set.AddLines(lines, "C:\\");
+    const std::vector<TagEntry*>& tags = set.tags();
+    for (int i = 0; i < n; ++i) {
+      tags[i]->SetTypeCode(i % 13);
+      if (i % 3 == 0) tags[i]->SetNamespace("ui");
+      if (i % 3 == 1) tags[i]->SetParent(tags[i - 1]);
+    }
+    arrayPointer = const_cast<TagEntry**>(tags.data());
   }
 };
 

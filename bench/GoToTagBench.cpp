@@ -12,6 +12,7 @@
 #include "host/ide/IdeIdentifiers.h"
 #include "host/ide/ReferenceIde.h"
 #include "host/addin/TagEntry.h"
+#include "host/tagstore/TagSet.h"
 
 namespace bench {
 
@@ -139,10 +140,11 @@ void RunGoToTagBench(const Options& options, Table& table) {
 
   char text[64];
   snprintf(text, sizeof text, "^void Widget::Function%06d(int count)$", kTagLine);
-  TagEntry tag;
-  tag.name = "Function001500";
-  tag.fileName = path;
-  tag.searchString = text;
+  // The tag as the host reads it from its tags-file line.
+  TagSet tags;
+  tags.AddLines({"Function001500\t" + std::string(static_cast<const char*>(path)) + "\t/" + text + "/;\"\tkind:function"},
+                "");
+  TagEntry& tag = *tags.tags().front();
   std::wstring wide;
   for (const char* p = text + 1; *p && *p != '$'; ++p) wide += static_cast<wchar_t>(*p);
   BSTR pattern = SysAllocString(wide.c_str());
@@ -150,7 +152,7 @@ void RunGoToTagBench(const Options& options, Table& table) {
 
   const int runs = options.Runs(9);
   for (bool byPattern : {false, true}) {
-    tag.line = byPattern ? -1 : kTagLine;
+    tag.SetJumpLine(byPattern ? -1 : kTagLine);
     int failures = 0;
     double moduleTime = MedianSeconds(runs, [&] {
       for (int i = 0; i < kJumpsPerRun; ++i) failures += !module->goToTag(&tag);

@@ -12,8 +12,8 @@
 
 class FileEntry final {
  public:
-  FileEntry(const char* bareName, const char* extension, const char* pathText)
-      : m_bareName(bareName), m_extension(extension), m_pathText(pathText) {}
+  FileEntry(const char* bareName, const char* extension, const char* pathText, const char* fullPath = "")
+      : m_bareName(bareName), m_extension(extension), m_pathText(pathText), m_fullPath(fullPath) {}
 
   virtual void Reserved0() {}
   virtual void Reserved1() {}
@@ -27,11 +27,15 @@ class FileEntry final {
 
   // "name.ext", or "name" alone when the extension is empty.
   CString DisplayName() const;
+  // The path the IDE opens (the file name its tags report); "" where the
+  // host keeps it elsewhere (the catalog).
+  const char* FullPath() const { return m_fullPath; }
 
  private:
   CString m_bareName;
   CString m_extension;
   CString m_pathText;
+  CString m_fullPath;
 };
 
 // The host file collection: files by position, in the order they were added.

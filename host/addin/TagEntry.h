@@ -2,45 +2,97 @@
 // A source tag as the host's tag browser holds it. The module reaches it
 // through its table of virtual functions by position (plain member functions:
 // object in ECX, the callee removes the arguments), so the order below is
-// binding; placeholders hold positions the module never calls. Texts handed
-// out stay valid while the tag lives.
+// binding; placeholders hold positions the module never calls.
+//
+// A tag is small, since a big tree has millions: its texts lie one after the
+// other, each ending in a zero, where its maker keeps them (a TagSet, in its
+// text blocks): the name, the scope (the qualified parent "geo::flat::Circle",
+// empty at file level) and the search pattern as the module searches it
+// ("^int main()$", empty for a tag found by its line). The parent name is the
+// scope's last component, the file name its file object's full path. The
+// parent tag is kept as a distance within the array of tags that holds both,
+// so a tag's parent lives in the same array. Texts handed out stay valid while
+// the texts and the tag live.
 #include <windows.h>
-#include "fw/String.h"
+#include <cstdint>
+#include <cstring>
 #include "host/addin/FileEntry.h"
 
 class TagEntry final {
  public:
+  // texts: name, scope and pattern, each ending in a zero. tagsLine: the
+  // line:N of the tags file, -1 when it gives none; the tag reports it (GetLine)
+  // until SetJumpLine says otherwise.
+  TagEntry(const char* texts, FileEntry* file, int typeCode, int tagsLine)
+      : m_texts(texts), m_file(file), m_line(tagsLine), m_jumpLine(tagsLine),
+        m_typeCode(static_cast<int8_t>(typeCode)) {}
+
+  // The host's own reading (not through the table).
+  const char* Name() const { return m_texts; }
+  const char* Scope() const { return m_texts + std::strlen(m_texts) + 1; }
+  const char* ParentName() const;
+  const char* SearchString() const {
+    const char* scope = Scope();
+    return scope + std::strlen(scope) + 1;
+  }
+  const char* Namespace() const { return m_nameSpace; }
+  const char* FileName() const { return m_file ? m_file->FullPath() : ""; }
+  FileEntry* File() const { return m_file; }
+  TagEntry* Parent() const { return m_parent ? const_cast<TagEntry*>(this) + m_parent : nullptr; }
+  int TypeCode() const { return m_typeCode; }
+  int TagsLine() const { return m_line; }
+  int JumpLine() const { return m_jumpLine; }
+
+  // What GetLine reports: -1 (the module searches the pattern) or a line.
+  void SetJumpLine(int line) { m_jumpLine = line; }
+  // The namespace's text, kept by the caller; "" for none.
+  void SetNamespace(const char* text) { m_nameSpace = text ? text : ""; }
+  // A tag of the same array, or null.
+  void SetParent(const TagEntry* parent) { m_parent = parent ? static_cast<int32_t>(parent - this) : 0; }
+  void SetFile(FileEntry* file) { m_file = file; }
+  void SetTypeCode(int typeCode) { m_typeCode = static_cast<int8_t>(typeCode); }
+
+  // What the tags file said of the pattern and the kinds, in the small
+  // numbers its reader gives them (CtagsLine.h, TagKind.h).
+  void SetPatternAnchors(bool fromLineStart, bool toLineEnd) {
+    m_anchors = static_cast<uint8_t>((fromLineStart ? 1 : 0) | (toLineEnd ? 2 : 0));
+  }
+  bool PatternFromLineStart() const { return (m_anchors & 1) != 0; }
+  bool PatternToLineEnd() const { return (m_anchors & 2) != 0; }
+  void SetKindNumbers(int kind, int scopeKind) {
+    m_kind = static_cast<uint8_t>(kind);
+    m_scopeKind = static_cast<uint8_t>(scopeKind);
+  }
+  int KindNumber() const { return m_kind; }
+  int ScopeKindNumber() const { return m_scopeKind; }
+
   // Type codes 0 to 12: Class, Decl, Define, Enum, EnumVal, File, Function,
   // MemVar, NSpace, Struct, Typedef, Union, Variable.
-  int typeCode = 0;
-  CString name;
-  CString fileName;       // a path the IDE can open
-  CString searchString;   // the tag's search pattern, e.g. "^int main()$"
-  CString parentName;     // the last component of scope
-  int line = -1;          // -1: none, find by the search pattern
-  CString nameSpace;
-  TagEntry* parent = nullptr;   // not owned
-  FileEntry* file = nullptr;    // the tag's source file, not owned
-  CString scope;          // the qualified parent ("geo::flat::Circle"), empty at file level
-
-  // The host's own reading of the texts above (not through the table).
-  const char* Name() const { return name; }
-  const char* ParentName() const { return parentName; }
-  const char* Scope() const { return scope; }
-
-  virtual int GetTypeCode() { return typeCode; }                       // 0
+  virtual int GetTypeCode() { return m_typeCode; }                     // 0
   virtual void Reserved1() {}
-  virtual const char* GetName() { return name; }                       // 2
-  virtual const char* GetFileName() { return fileName; }               // 3
-  virtual const char* GetSearchString() { return searchString; }       // 4
+  virtual const char* GetName() { return Name(); }                     // 2
+  virtual const char* GetFileName() { return FileName(); }             // 3
+  virtual const char* GetSearchString() { return SearchString(); }     // 4
   virtual void Reserved5() {}
-  virtual const char* GetParentName() { return parentName; }           // 6
-  virtual int GetLine() { return line; }                               // 7
+  virtual const char* GetParentName() { return ParentName(); }         // 6
+  virtual int GetLine() { return m_jumpLine; }                         // 7
   virtual void Reserved8() {}
   virtual void Reserved9() {}
   virtual void Reserved10() {}
-  virtual const char* GetNamespace() { return nameSpace; }             // 11
-  virtual TagEntry* GetParentTag() { return parent; }                  // 12
+  virtual const char* GetNamespace() { return m_nameSpace; }           // 11
+  virtual TagEntry* GetParentTag() { return Parent(); }                // 12
   virtual void Reserved13() {}
-  virtual FileEntry* GetFileObject() { return file; }                  // 14
+  virtual FileEntry* GetFileObject() { return m_file; }                // 14
+
+ private:
+  const char* m_texts;
+  FileEntry* m_file;
+  const char* m_nameSpace = "";
+  int32_t m_parent = 0;     // distance to the parent tag in tags; 0 for none
+  int32_t m_line;           // line:N
+  int32_t m_jumpLine;       // what GetLine reports
+  int8_t m_typeCode;
+  uint8_t m_kind = 0;
+  uint8_t m_scopeKind = 0;
+  uint8_t m_anchors = 0;
 };

@@ -1,6 +1,8 @@
 #include "host/jumplines/ChosenTag.h"
 #include "host/jumplines/JumpLine.h"
 #include "host/ide/AnsiText.h"
+#include <optional>
+#include <vector>
 
 std::string NotWhereTheTagsSay(const CtagsEntry& entry) {
   return entry.name + ": not found where the tags say (line " + std::to_string(entry.line) +
@@ -8,11 +10,11 @@ std::string NotWhereTheTagsSay(const CtagsEntry& entry) {
 }
 
 std::string PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
-  const CtagsEntry* entry = tags.EntryOf(tag);
+  const std::optional<CtagsEntry> entry = tags.EntryOf(tag);
   // Jumps by the tags file's lines, and tags without a pattern, keep the line set at load.
   if (!entry || tags.jumpByLine() || entry->searchString.empty()) return std::string();
   // The file name as the module hands it to the IDE's open call.
-  std::wstring fileName = AnsiToWide(static_cast<const char*>(tag->fileName));
+  std::wstring fileName = AnsiToWide(tag->FileName());
   std::vector<std::wstring> disk;
   const std::vector<std::wstring>* lines = nullptr;
   if (IdeDocument* open = ide.Documents().Find(fileName)) {
@@ -22,10 +24,14 @@ std::string PrepareJump(const TagSet& tags, ReferenceIde& ide, TagEntry* tag) {
   }
   // A file that cannot be read is not opened either: the module reports that itself.
   if (!lines) {
-    tag->line = -1;
+    tag->SetJumpLine(-1);
     return std::string();
   }
-  JumpChoice choice = ChooseJumpLine(*lines, *entry, tags.EntriesOfFile(tag));
-  tag->line = choice.line;
+  const std::vector<CtagsEntry> fileEntries = tags.EntriesOfFile(tag);
+  std::vector<const CtagsEntry*> fileTags;
+  fileTags.reserve(fileEntries.size());
+  for (const CtagsEntry& other : fileEntries) fileTags.push_back(&other);
+  JumpChoice choice = ChooseJumpLine(*lines, *entry, fileTags);
+  tag->SetJumpLine(choice.line);
   return choice.landing == JumpChoice::TextElsewhere ? NotWhereTheTagsSay(*entry) : std::string();
 }

@@ -7,6 +7,7 @@
 #include "host/script/ExtraFilesCommands.h"
 #include "host/script/KeyInput.h"
 #include "host/script/LayoutCommands.h"
+#include "host/script/MemoryCommand.h"
 #include "host/script/ScreenshotCommand.h"
 
 namespace {
@@ -26,6 +27,7 @@ const Command kCommands[] = {
     {"restart", RestartCommand}, {"widths", WidthsCommand},   {"width", WidthCommand},
     {"size", SizeCommand},       {"resize", ResizeCommand},   {"xf", ExtraFilesCommand},
     {"screenshot", ScreenshotCommand}, {"expect", ExpectCommand}, {"echo", EchoCommand},
+    {"memory", MemoryCommand},
 };
 
 }  // namespace
@@ -33,7 +35,7 @@ const Command kCommands[] = {
 ScriptRunner::ScriptRunner(MainWindow& window, HostSession& session) : m_context(window, session) {
   window.onJump = [this, &window](const TagEntry* tag, bool shown) {
     m_context.ReportMessageBoxes();   // a box the jump showed comes first
-    m_context.Say(std::string("go to tag ") + static_cast<const char*>(tag->name) + ": " +
+    m_context.Say(std::string("go to tag ") + tag->Name() + ": " +
                   (shown ? "shown" : "not shown"));
     if (!window.statusText().empty()) m_context.Say("status line: " + window.statusText());
   };

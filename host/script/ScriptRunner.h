@@ -14,6 +14,7 @@
 //   xf save | xf load sync|nosync | xf show
 //   screenshot tags|files|editor|extra|main FILE.png   (or FILE.bmp)
 //   expect TEXT                      echo TEXT               # comment
+//   memory                           (this process's memory, MemoryCommand.h)
 // FILTER is tag (1052), parent (1051), file (1021) or the item number; KEY
 // names as in KeyInput.h. expect checks the output of the last command
 // before it that was not an expect; "expect narrowed" checks that its last
@@ -22,7 +23,7 @@
 // window's status line when it says something. A key with Ctrl that did not
 // go through with Ctrl held fails its command. The commands live by what
 // they work on: DialogCommands.h, LayoutCommands.h, EditorCommands.h,
-// ExtraFilesCommands.h, ScreenshotCommand.h and ExpectCommand.h.
+// ExtraFilesCommands.h, ScreenshotCommand.h, MemoryCommand.h and ExpectCommand.h.
 #include <string>
 #include <vector>
 #include "host/script/ScriptContext.h"

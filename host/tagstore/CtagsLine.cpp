@@ -1,42 +1,23 @@
 #include "host/tagstore/CtagsLine.h"
-#include <cstdlib>
 #include "host/tagstore/TagKind.h"
 
 namespace {
 
 // The scope field names that ctags writes for C and C++ (and a few languages
-// with the same idea); any of them names the tag's enclosing scope.
-bool IsScopeField(const std::string& key) {
-  static const char* const kScopes[] = {"class", "struct", "union", "enum", "namespace",
-                                        "function", "interface", "typedef", "prototype"};
-  for (const char* scope : kScopes) {
-    if (key == scope) return true;
-  }
-  return false;
-}
+// with the same idea); any of them names the tag's enclosing scope. Their
+// numbers start at 1.
+const char* const kScopes[] = {"", "class", "struct", "union", "enum", "namespace",
+                               "function", "interface", "typedef", "prototype"};
+constexpr int kScopeCount = static_cast<int>(sizeof(kScopes) / sizeof(kScopes[0]));
 
-// Field values escape a backslash, tab, CR and LF (\\ \t \r \n).
-std::string UnescapeFieldValue(const std::string& value) {
-  std::string out;
-  for (size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\\' && i + 1 < value.size()) {
-      char next = value[i + 1];
-      if (next == '\\') { out += '\\'; ++i; continue; }
-      if (next == 't') { out += '\t'; ++i; continue; }
-      if (next == 'r') { out += '\r'; ++i; continue; }
-      if (next == 'n') { out += '\n'; ++i; continue; }
-    }
-    out += value[i];
-  }
-  return out;
-}
-
-bool ParseLineNumber(const std::string& text, int& value) {
+bool ParseLineNumber(std::string_view text, int& value) {
   if (text.empty() || text.size() > 9) return false;
+  int number = 0;
   for (char ch : text) {
     if (ch < '0' || ch > '9') return false;
+    number = number * 10 + (ch - '0');
   }
-  value = std::atoi(text.c_str());
+  value = number;
   return true;
 }
 
@@ -44,91 +25,140 @@ bool IsEscapedInPattern(char ch, char delimiter) {
   return ch == delimiter || ch == '\\' || ch == '/' || ch == '?' || ch == '$' || ch == '^';
 }
 
-// Reads the pattern address starting at text[pos] (the opening delimiter).
-// Universal Ctags puts a backslash before a backslash, before the delimiter
-// and before a '$' that ends the source line (so that it is not read as the
-// end anchor); a backslash before '/', '?' or '^' is undone as well, since
-// other writers escape those. Any other backslash stands for itself. An
-// unescaped '^' first and '$' last are the anchors: they stay in the pattern
-// (the module strips them) and are noted in the entry. On success pos is just
+// Finds the end of the pattern address that starts at line[pos] (the opening
+// delimiter). Universal Ctags puts a backslash before a backslash, before the
+// delimiter and before a '$' that ends the source line (so that it is not
+// read as the end anchor); a backslash before '/', '?' or '^' is undone as
+// well, since other writers escape those. Any other backslash stands for
+// itself. An unescaped '^' first and '$' last are the anchors: they stay in
+// the pattern (the module strips them) and are noted. On success pos is just
 // past the closing delimiter.
-bool ReadPattern(const std::string& text, size_t& pos, CtagsEntry& entry) {
-  char delimiter = text[pos];
-  std::string& pattern = entry.searchString;
-  pattern.clear();
+bool FindPattern(std::string_view line, size_t& pos, CtagsFields& fields) {
+  const char delimiter = line[pos];
+  char last = 0;
   bool lastEscaped = false;
-  for (size_t i = pos + 1; i < text.size(); ++i) {
-    char ch = text[i];
-    if (ch == '\\' && i + 1 < text.size() && IsEscapedInPattern(text[i + 1], delimiter)) {
-      pattern += text[i + 1];
+  for (size_t i = pos + 1; i < line.size(); ++i) {
+    char ch = line[i];
+    if (ch == '\\' && i + 1 < line.size() && IsEscapedInPattern(line[i + 1], delimiter)) {
+      last = line[++i];
       lastEscaped = true;
-      ++i;
     } else if (ch == delimiter) {
-      entry.patternFromLineStart = text[pos + 1] == '^';
-      entry.patternToLineEnd = !pattern.empty() && pattern.back() == '$' && !lastEscaped;
+      fields.delimiter = delimiter;
+      fields.pattern = line.substr(pos + 1, i - pos - 1);
+      fields.patternFromLineStart = line[pos + 1] == '^';
+      fields.patternToLineEnd = last == '$' && !lastEscaped;
       pos = i + 1;
       return true;
     } else {
-      pattern += ch;
+      last = ch;
       lastEscaped = false;
     }
   }
   return false;
 }
 
-void ApplyField(const std::string& field, CtagsEntry& entry, bool& kindSeen) {
+void ApplyField(std::string_view field, CtagsFields& fields, bool& kindSeen) {
   size_t colon = field.find(':');
-  if (colon == std::string::npos) {
+  if (colon == std::string_view::npos) {
     // Without --fields=+K the kind is a bare letter; other bare words are ignored.
     if (!kindSeen && !field.empty()) {
-      entry.kind = field;
+      fields.kind = field;
       kindSeen = true;
     }
     return;
   }
-  std::string key = field.substr(0, colon);
-  std::string value = UnescapeFieldValue(field.substr(colon + 1));
+  std::string_view key = field.substr(0, colon);
+  std::string_view value = field.substr(colon + 1);
   if (key == "kind") {
-    entry.kind = value;
+    fields.kind = value;
+    fields.kindEscaped = true;
     kindSeen = true;
   } else if (key == "line") {
+    // Escapes never leave a value of digits only: the value is read as written.
     int line = 0;
-    if (ParseLineNumber(value, line)) entry.line = line;
-  } else if (IsScopeField(key) && entry.scopeKind.empty()) {
-    entry.scopeKind = key;
-    entry.scope = value;
+    if (ParseLineNumber(value, line)) fields.line = line;
+  } else if (fields.scopeKind == 0) {
+    int scope = ScopeKindNumber(key);
+    if (scope != 0) {
+      fields.scopeKind = scope;
+      fields.scope = value;
+    }
   }
+}
+
+std::string Unescaped(std::string_view escaped, bool pattern, char delimiter = 0) {
+  std::string text(escaped.size(), '\0');
+  text.resize(pattern ? UnescapePattern(escaped, delimiter, &text[0]) : UnescapeFieldValue(escaped, &text[0]));
+  return text;
 }
 
 }  // namespace
 
-std::string LastScopeComponent(const std::string& scope) {
-  size_t sep = scope.rfind("::");
-  return sep == std::string::npos ? scope : scope.substr(sep + 2);
+const char* ScopeKindName(int number) { return number > 0 && number < kScopeCount ? kScopes[number] : ""; }
+
+int ScopeKindNumber(std::string_view name) {
+  for (int number = 1; number < kScopeCount; ++number) {
+    if (name == kScopes[number]) return number;
+  }
+  return 0;
 }
 
-CtagsLineResult ParseCtagsLine(const std::string& rawLine, CtagsEntry& entry) {
-  std::string line = rawLine;
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+size_t UnescapePattern(std::string_view escaped, char delimiter, char* out) {
+  char* start = out;
+  for (size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] == '\\' && i + 1 < escaped.size() && IsEscapedInPattern(escaped[i + 1], delimiter)) ++i;
+    *out++ = escaped[i];
+  }
+  return static_cast<size_t>(out - start);
+}
+
+size_t UnescapeFieldValue(std::string_view escaped, char* out) {
+  char* start = out;
+  for (size_t i = 0; i < escaped.size(); ++i) {
+    char ch = escaped[i];
+    if (ch == '\\' && i + 1 < escaped.size()) {
+      char next = escaped[i + 1];
+      char plain = next == '\\' ? '\\' : next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : 0;
+      if (plain) {
+        ch = plain;
+        ++i;
+      }
+    }
+    *out++ = ch;
+  }
+  return static_cast<size_t>(out - start);
+}
+
+std::string LastScopeComponent(const std::string& scope) {
+  return std::string(LastScopeComponent(std::string_view(scope)));
+}
+
+std::string_view LastScopeComponent(std::string_view scope) {
+  size_t sep = scope.rfind("::");
+  return sep == std::string_view::npos ? scope : scope.substr(sep + 2);
+}
+
+CtagsLineResult SplitCtagsLine(std::string_view line, CtagsFields& fields) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
   if (line.empty() || line.compare(0, 2, "!_") == 0) return CtagsLineResult::Comment;
 
-  entry = CtagsEntry();
+  fields = CtagsFields();
   size_t tab1 = line.find('\t');
-  if (tab1 == std::string::npos || tab1 == 0) return CtagsLineResult::Invalid;
+  if (tab1 == std::string_view::npos || tab1 == 0) return CtagsLineResult::Invalid;
   size_t tab2 = line.find('\t', tab1 + 1);
-  if (tab2 == std::string::npos || tab2 == tab1 + 1) return CtagsLineResult::Invalid;
-  entry.name = line.substr(0, tab1);
-  entry.file = line.substr(tab1 + 1, tab2 - tab1 - 1);
+  if (tab2 == std::string_view::npos || tab2 == tab1 + 1) return CtagsLineResult::Invalid;
+  fields.name = line.substr(0, tab1);
+  fields.file = line.substr(tab1 + 1, tab2 - tab1 - 1);
 
   // The address: a pattern (which may itself hold tabs) or a line number.
   size_t pos = tab2 + 1;
   if (pos >= line.size()) return CtagsLineResult::Invalid;
   if (line[pos] == '/' || line[pos] == '?') {
-    if (!ReadPattern(line, pos, entry)) return CtagsLineResult::Invalid;
+    if (!FindPattern(line, pos, fields)) return CtagsLineResult::Invalid;
   } else {
     size_t end = line.find_first_not_of("0123456789", pos);
-    if (end == std::string::npos) end = line.size();
-    if (!ParseLineNumber(line.substr(pos, end - pos), entry.line)) return CtagsLineResult::Invalid;
+    if (end == std::string_view::npos) end = line.size();
+    if (!ParseLineNumber(line.substr(pos, end - pos), fields.line)) return CtagsLineResult::Invalid;
     pos = end;
   }
 
@@ -137,15 +167,35 @@ CtagsLineResult ParseCtagsLine(const std::string& rawLine, CtagsEntry& entry) {
   if (line.compare(pos, 2, ";\"") == 0) {
     pos += 2;
     while (pos < line.size()) {
-      if (line[pos] == '\t') { ++pos; continue; }
+      if (line[pos] == '\t') {
+        ++pos;
+        continue;
+      }
       size_t next = line.find('\t', pos);
-      if (next == std::string::npos) next = line.size();
-      ApplyField(line.substr(pos, next - pos), entry, kindSeen);
+      if (next == std::string_view::npos) next = line.size();
+      ApplyField(line.substr(pos, next - pos), fields, kindSeen);
       pos = next;
     }
   } else if (pos != line.size()) {
     return CtagsLineResult::Invalid;
   }
+  return CtagsLineResult::Tag;
+}
+
+CtagsLineResult ParseCtagsLine(const std::string& line, CtagsEntry& entry) {
+  CtagsFields fields;
+  CtagsLineResult result = SplitCtagsLine(line, fields);
+  if (result != CtagsLineResult::Tag) return result;
+  entry = CtagsEntry();
+  entry.name = std::string(fields.name);
+  entry.file = std::string(fields.file);
+  entry.searchString = Unescaped(fields.pattern, true, fields.delimiter);
+  entry.patternFromLineStart = fields.patternFromLineStart;
+  entry.patternToLineEnd = fields.patternToLineEnd;
+  entry.line = fields.line;
+  entry.kind = fields.kindEscaped ? Unescaped(fields.kind, false) : std::string(fields.kind);
   entry.typeCode = TagTypeFromCtagsKind(entry.kind);
+  entry.scopeKind = ScopeKindName(fields.scopeKind);
+  entry.scope = Unescaped(fields.scope, false);
   return CtagsLineResult::Tag;
 }

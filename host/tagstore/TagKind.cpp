@@ -24,12 +24,19 @@ const KindName kKinds[] = {
     {"m", TagMemVar}, {"n", TagNSpace},   {"s", TagStruct},   {"t", TagTypedef},
     {"u", TagUnion},  {"v", TagVariable},
 };
+constexpr int kKindCount = static_cast<int>(sizeof(kKinds) / sizeof(kKinds[0]));
 
 }  // namespace
 
-int TagTypeFromCtagsKind(const std::string& kind) {
-  for (const KindName& entry : kKinds) {
-    if (kind == entry.kind) return entry.code;
+int CtagsKindNumber(std::string_view kind) {
+  for (int number = 0; number < kKindCount; ++number) {
+    if (kind == kKinds[number].kind) return number;
   }
   return -1;
 }
+
+const char* CtagsKindName(int number) { return number >= 0 && number < kKindCount ? kKinds[number].kind : ""; }
+
+int TagTypeOfKindNumber(int number) { return number >= 0 && number < kKindCount ? kKinds[number].code : -1; }
+
+int TagTypeFromCtagsKind(std::string_view kind) { return TagTypeOfKindNumber(CtagsKindNumber(kind)); }

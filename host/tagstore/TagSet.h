@@ -4,35 +4,55 @@
 // start at the tags file's folder; '/' becomes '\'), each tag gets its parent
 // name, its namespace and its parent tag, and the set can be read again (the
 // F5 refresh).
+//
+// Made for trees of millions of tags: the file is read once, in blocks, by
+// two threads (each its half of the lines); of each line only the texts the
+// tags hand out are kept, in large blocks of text (TagsPart.h), and each tag
+// is one small TagEntry in one array. A tag's other facts (kind, line:N, the
+// pattern's anchors) stay in its TagEntry; EntryOf makes its tags-file line
+// of them again when a jump needs it.
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 #include "host/tagstore/CtagsLine.h"
+#include "host/tagstore/TextArena.h"
 #include "host/addin/TagEntry.h"
+
+class TagsPart;
 
 class TagSet {
  public:
+  TagSet() = default;
+  // The tags point into the set's texts and files.
+  TagSet(const TagSet&) = delete;
+  TagSet& operator=(const TagSet&) = delete;
+
   // Replaces the set with the tags of the file. False when the file cannot be
-  // read (the set is then empty).
+  // read, or its tags do not fit in this process's memory; the set is then empty.
   bool Load(const char* tagsPath);
   bool Reload() { return Load(m_path.c_str()); }
   void Clear();
 
-  // In tags-file order; entries()[i] is the line that tags()[i] came from.
+  // In tags-file order.
   const std::vector<TagEntry*>& tags() const { return m_order; }
-  const std::vector<CtagsEntry>& entries() const { return m_entries; }
-  // The tags-file line a tag of this set came from; null for any other tag.
-  const CtagsEntry* EntryOf(const TagEntry* tag) const;
+  // The tags-file line that a tag of this set came from (the fields the host
+  // uses, escapes undone); none for any other tag.
+  std::optional<CtagsEntry> EntryOf(const TagEntry* tag) const;
+  CtagsEntry EntryAt(size_t index) const { return *EntryOf(m_order[index]); }
   // The tags-file lines of the tags of the same source file as the tag (its
   // own included), in tags-file order; empty for a tag not of this set.
-  std::vector<const CtagsEntry*> EntriesOfFile(const TagEntry* tag) const;
+  std::vector<CtagsEntry> EntriesOfFile(const TagEntry* tag) const;
   int invalidLines() const { return m_invalidLines; }
   int skippedKinds() const { return m_skippedKinds; }
   const std::string& path() const { return m_path; }
   // The last Load could read its file.
   bool loaded() const { return m_loaded; }
+  // Why the last Load failed ("" when it did not).
+  const std::string& failure() const { return m_failure; }
 
   // A tag with a search pattern reports line -1 until it is chosen; the line
   // for its jump is decided then (JumpLine.h). With byLine every tag reports
@@ -41,45 +61,47 @@ class TagSet {
   void SetJumpByLine(bool byLine);
   bool jumpByLine() const { return m_jumpByLine; }
 
-  // Called now and then while the lines of a file become tags: steps done
-  // of steps in all (a long load can show its progress).
+  // Called now and then while a file is read: kilobytes read of the file's
+  // kilobytes (a long load can show its progress), from the thread that called Load.
   void SetProgress(std::function<void(size_t done, size_t total)> progress) { m_progress = std::move(progress); }
 
-  // Adds the tags of lines already read (a large number of lines is parsed
-  // on two threads); folder is where relative file names
-  // start (with a trailing backslash, or empty).
+  // Adds the tags of lines already read; folder is where relative file names
+  // start (with a trailing backslash, or empty). The tags of earlier calls
+  // stay, but move: tags() holds them again.
   void AddLines(const std::vector<std::string>& lines, const std::string& folder);
-
-  // The lines of a tags file as Load reads them: the whole file in one read,
-  // split at each '\n' (a last line may lack its end). False when the file
-  // cannot be opened.
-  static bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 
   // The full path for a file name written in a tags file.
   static std::string ResolvePath(const std::string& file, const std::string& folder);
-  // The name with its scope ("a::B::c"), which a child's scope field names.
-  static std::string QualifiedName(const CtagsEntry& entry);
 
  private:
-  // The place in m_files of the file named as written in the tags file.
-  size_t FileFor(const std::string& written, const std::string& folder);
-  void Link();
+  bool ReadFile();
+  // Makes the parts' tags this set's, after those it holds, and links them all.
+  void Absorb(std::vector<TagsPart>& parts, const std::string& folder);
+  // The set's number of each file of the part, new files added; the maps
+  // hold the numbers of the names as written and of the full paths.
+  std::vector<uint32_t> FilesOf(const TagsPart& part, const std::string& folder,
+                                std::unordered_map<std::string, uint32_t>& byWritten,
+                                std::unordered_map<std::string, uint32_t>& byPath);
+  void IndexFiles();
   void ApplyLines();
+  size_t IndexOf(const TagEntry* tag) const;
+  // The number of the tag's file in m_files; kNoFile for a file the set does not hold.
+  uint32_t FileNumber(const TagEntry* tag) const;
+  static constexpr uint32_t kNoFile = 0xFFFFFFFFu;
 
   std::string m_path;
-  std::vector<std::unique_ptr<FileEntry>> m_files;
-  std::vector<CString> m_filePaths;   // full path of m_files[i]
-  std::unordered_map<std::string, size_t> m_fileByWritten;   // file name as written to its place in m_files
-  std::unordered_map<std::string, size_t> m_fileByPath;      // full path to its place in m_files
-  std::vector<std::unique_ptr<TagEntry>> m_tags;
-  std::vector<TagEntry*> m_order;
-  std::vector<CtagsEntry> m_entries;
-  std::unordered_map<const TagEntry*, size_t> m_index;   // position in m_order
-  std::vector<size_t> m_fileOf;                 // place in m_files of m_order[i]'s file
-  std::vector<std::vector<size_t>> m_byFile;    // positions in m_order of each file's tags
+  std::vector<TagEntry> m_tags;        // in tags-file order
+  std::vector<TagEntry*> m_order;      // &m_tags[i]
+  std::vector<FileEntry> m_files;
+  std::vector<std::string> m_fileWritten;   // each file's name as first written
+  std::vector<uint32_t> m_byFile;      // tag positions grouped by file, in file order within
+  std::vector<uint32_t> m_fileStart;   // m_byFile[m_fileStart[f] .. m_fileStart[f + 1]) are file f's
+  TextArena m_texts;                   // the tags' texts
+  TextArena m_namespaces;              // qualified namespace names that tags point to
   int m_invalidLines = 0;
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;
   bool m_loaded = false;
+  std::string m_failure;
   std::function<void(size_t, size_t)> m_progress;
 };

@@ -28,7 +28,7 @@ class TagsFile : public ::testing::Test {
 
   TagEntry* Find(const char* name, int type) {
     for (TagEntry* tag : tags.tags()) {
-      if (tag->name == name && tag->typeCode == type) return tag;
+      if (std::string(tag->Name()) == name && tag->TypeCode() == type) return tag;
     }
     ADD_FAILURE() << "no tag " << name << " of type " << type;
     return nullptr;
@@ -87,7 +87,7 @@ TEST_F(TagsFile, PatternsAreTheSourceLinesAndLinesAreKept) {
   int checked = 0;
   for (size_t i = 0; i < tags.tags().size(); ++i) {
     TagEntry* tag = tags.tags()[i];
-    const CtagsEntry& e = tags.entries()[i];
+    const CtagsEntry e = tags.EntryAt(i);
     EXPECT_STREQ(tag->GetSearchString(), e.searchString.c_str());
     const std::vector<std::string>& lines = e.file == "shapes.h" ? header : source;
     ASSERT_GE(e.line, 1) << e.name;

@@ -2,7 +2,9 @@
 // filter notifications that typing and choosing send to the dialog, in the
 // one sequence the dialog watch records.
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <memory>
+#include "host/tagstore/TagSet.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
@@ -237,15 +239,14 @@ TEST_F(FilePickerKeys, TypingAndChoosingEachSendOneFilterNotification) {
 class TagBrowserKeys : public ::testing::Test {
  protected:
   void SetUp() override {
+    std::vector<std::string> lines;
+    char name[16];
     for (int i = 0; i < 40; ++i) {
-      m_tags.emplace_back(new TagEntry);
-      m_tags.back()->name.Format("tag%02d", i);
-      m_tags.back()->parentName = "Parent";
-      m_tags.back()->file = &m_file;
+      snprintf(name, sizeof name, "tag%02d", i);
+      lines.push_back(TagLine(name, "a.c", "1", "member", "struct:Parent"));
     }
-    std::vector<TagEntry*> tags;
-    for (auto& tag : m_tags) tags.push_back(tag.get());
-    m_dialog.SetTags(tags);
+    m_tags.AddLines(lines, "");
+    m_dialog.SetTags(m_tags.tags());
     ASSERT_TRUE(m_dialog.CreateModeless(nullptr));
     m_list = m_dialog.list();
     Select(m_list, 5);
@@ -253,8 +254,7 @@ class TagBrowserKeys : public ::testing::Test {
   }
   void TearDown() override { SendMessageA(m_dialog.tagCombo(), CB_SHOWDROPDOWN, FALSE, 0); }
 
-  FileEntry m_file{"a", "c", "a.c"};
-  std::vector<std::unique_ptr<TagEntry>> m_tags;
+  TagSet m_tags;
   TestTagBrowser m_dialog{0x400};
   HWND m_list = nullptr;
   std::unique_ptr<DialogWatch> m_watch;

@@ -65,6 +65,12 @@ void Handled(const char* notification) {
 
 }  // namespace
 
+std::string TagLine(const std::string& name, const std::string& file, const std::string& address,
+                    const std::string& kind, const std::string& scopeField) {
+  std::string line = name + "\t" + file + "\t" + address + ";\"\tkind:" + kind;
+  return scopeField.empty() ? line : line + "\t" + scopeField;
+}
+
 ModuleTable* Table() { return g_table; }
 
 std::string ListText(HWND list, int row, int subItem, const char* supplied) {

@@ -16,6 +16,12 @@
 // The module's table, valid for the whole test program.
 ModuleTable* Table();
 
+// A tags-file line as ctags writes it, for the tags a test makes (through a
+// TagSet): name, file, address (a /pattern/ or a line number), kind, and a
+// scope field ("class:Outer") where the tag has one.
+std::string TagLine(const std::string& name, const std::string& file, const std::string& address,
+                    const std::string& kind, const std::string& scopeField = "");
+
 // Text of a cell as the list view gives it (LVM_GETITEMTEXTA); the buffer
 // starts out holding `supplied`.
 std::string ListText(HWND list, int row, int subItem, const char* supplied = "");

@@ -2,6 +2,7 @@
 // views get them from the module's list controls.
 #include <gtest/gtest.h>
 #include <memory>
+#include "host/tagstore/TagSet.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
@@ -69,36 +70,31 @@ TEST_F(FileListText, ShrunkenIndexArrayIsReadAnew) {
 
 class TagListText : public ::testing::Test {
  protected:
-  TagEntry* AddTag(int type, const char* name, const char* nameSpace = "", TagEntry* parent = nullptr) {
-    m_tags.emplace_back(new TagEntry);
-    TagEntry* tag = m_tags.back().get();
-    tag->typeCode = type;
-    tag->name = name;
-    tag->nameSpace = nameSpace;
-    tag->parent = parent;
-    tag->parentName = parent ? parent->name : CString("");
-    tag->file = &m_file;
-    tag->searchString = "^x$";
-    return tag;
+  // A tag of C:\src\util.h, by default a function with the pattern "^x$".
+  void AddTag(const char* name, const char* kind = "function", const char* scopeField = "",
+              const char* address = "/^x$/") {
+    m_lines.push_back(TagLine(name, "util.h", address, kind, scopeField));
   }
+  // The tags of the lines added, in their order.
+  void Make() { m_set.AddLines(m_lines, "C:\\src\\"); }
+  TagEntry* Tag(size_t index) { return m_set.tags()[index]; }
   void Open() {
-    std::vector<TagEntry*> tags;
-    for (auto& tag : m_tags) tags.push_back(tag.get());
-    m_dialog.SetTags(tags);
+    m_dialog.SetTags(m_set.tags());
     ASSERT_TRUE(m_dialog.CreateModeless(nullptr));
   }
 
-  FileEntry m_file{"util", "h", "C:\\src\\util.h"};
-  std::vector<std::unique_ptr<TagEntry>> m_tags;
+  std::vector<std::string> m_lines;
+  TagSet m_set;
   TestTagBrowser m_dialog{0x200};
 };
 
 TEST_F(TagListText, TypeNamesAndCodesOutsideTheTable) {
   const char* names[] = {"Class", "Decl",   "Define", "Enum",  "EnumVal", "File",    "Function",
                          "MemVar", "NSpace", "Struct", "Typedef", "Union", "Variable"};
-  for (int code = 0; code <= 12; ++code) AddTag(code, "t");
-  AddTag(13, "t");
-  AddTag(-1, "t");
+  for (int code = 0; code <= 14; ++code) AddTag("t");
+  Make();
+  for (int code = 0; code <= 13; ++code) Tag(code)->SetTypeCode(code);
+  Tag(14)->SetTypeCode(-1);
   Open();
   HWND list = m_dialog.list();
   for (int code = 0; code <= 12; ++code) EXPECT_EQ(ListText(list, code, 0), names[code]) << code;
@@ -111,10 +107,14 @@ TEST_F(TagListText, TypeNamesAndCodesOutsideTheTable) {
 }
 
 TEST_F(TagListText, NamespaceFallsBackToTheParentTag) {
-  TagEntry* outer = AddTag(0, "Outer", "ns");
-  AddTag(7, "member", "", outer);    // empty namespace, parent has one
-  AddTag(7, "own", "mine", outer);   // its own wins
-  AddTag(6, "lonely");               // empty, no parent
+  AddTag("Outer", "class", "namespace:ns");
+  AddTag("member", "member", "class:Outer");   // empty namespace, parent has one
+  AddTag("own", "member", "class:Outer");      // its own wins
+  AddTag("lonely");                            // empty, no parent
+  Make();
+  Tag(2)->SetNamespace("mine");
+  ASSERT_EQ(Tag(1)->GetParentTag(), Tag(0));
+  ASSERT_EQ(Tag(2)->GetParentTag(), Tag(0));
   Open();
   HWND list = m_dialog.list();
   EXPECT_EQ(ListText(list, 0, 1), "ns");
@@ -122,18 +122,21 @@ TEST_F(TagListText, NamespaceFallsBackToTheParentTag) {
   EXPECT_EQ(ListText(list, 2, 1), "mine");
   EXPECT_EQ(ListText(list, 3, 1, "stale"), "");
   // Parent and tag names are handed out as the tag holds them, not copied.
-  EXPECT_EQ(AskDisplayInfo(list, 1, 2).item.pszText, static_cast<const char*>(outer->name));
-  EXPECT_EQ(AskDisplayInfo(list, 1, 3).item.pszText, static_cast<const char*>(m_tags[1]->name));
+  EXPECT_EQ(AskDisplayInfo(list, 1, 2).item.pszText, Tag(1)->ParentName());
+  EXPECT_EQ(AskDisplayInfo(list, 1, 3).item.pszText, Tag(1)->Name());
   EXPECT_EQ(ListText(list, 1, 2), "Outer");
   EXPECT_EQ(ListText(list, 1, 3), "member");
 }
 
 TEST_F(TagListText, LineColumnLosesAnchorsAndTabs) {
-  AddTag(6, "a")->searchString = "^int main()$";
-  AddTag(6, "b")->searchString = "^^a$$";
-  AddTag(6, "c")->searchString = "^int\tx;$";
-  AddTag(6, "d")->searchString = "^a ^ b $ c$";
-  AddTag(6, "e")->searchString = "";
+  AddTag("a", "function", "", "/^int main()$/");
+  AddTag("b", "function", "", "/^^a$$/");
+  AddTag("c", "function", "", "/^int\tx;$/");
+  AddTag("d", "function", "", "/^a ^ b $ c$/");
+  AddTag("e", "function", "", "7");   // a line address: no search string
+  Make();
+  ASSERT_STREQ(Tag(1)->GetSearchString(), "^^a$$");
+  ASSERT_STREQ(Tag(4)->GetSearchString(), "");
   Open();
   HWND list = m_dialog.list();
   EXPECT_EQ(ListText(list, 0, 5), "int main()");
@@ -145,8 +148,10 @@ TEST_F(TagListText, LineColumnLosesAnchorsAndTabs) {
 
 TEST_F(TagListText, FilenameColumnAndTheSharedRing) {
   FileEntry bare("util", "", "C:\\src\\util");
-  AddTag(6, "a")->searchString = "^first$";
-  AddTag(6, "b")->file = &bare;
+  AddTag("a", "function", "", "/^first$/");
+  AddTag("b");
+  Make();
+  Tag(1)->SetFile(&bare);
   Open();
   HWND list = m_dialog.list();
   EXPECT_EQ(ListText(list, 0, 4), "util.h");

@@ -2,6 +2,7 @@
 // modal, with the host's filtering, reloading and choosing in between.
 #include <gtest/gtest.h>
 #include <memory>
+#include "host/tagstore/TagSet.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
@@ -94,24 +95,13 @@ TEST(FilePickerEndToEnd, RunsModal) {
 
 class TagBrowserEndToEnd : public ::testing::Test {
  protected:
-  TagEntry* Add(const char* parent, const char* name) {
-    m_tags.emplace_back(new TagEntry);
-    TagEntry* tag = m_tags.back().get();
-    tag->parentName = parent;
-    tag->name = name;
-    tag->typeCode = 6;
-    tag->file = &m_file;
-    tag->searchString = "^void f()$";
-    return tag;
+  // A function of C:\view.cpp in the class `parent`; the tags made so far move.
+  void Add(const char* parent, const char* name) {
+    m_set.AddLines({TagLine(name, "view.cpp", "/^void f()$/", "function", std::string("class:") + parent)}, "C:\\");
   }
-  std::vector<TagEntry*> All() {
-    std::vector<TagEntry*> tags;
-    for (auto& tag : m_tags) tags.push_back(tag.get());
-    return tags;
-  }
+  const std::vector<TagEntry*>& All() const { return m_set.tags(); }
 
-  FileEntry m_file{"view", "cpp", "C:\\view.cpp"};
-  std::vector<std::unique_ptr<TagEntry>> m_tags;
+  TagSet m_set;
 };
 
 TEST_F(TagBrowserEndToEnd, TwoFiltersReloadChooseAndClose) {
@@ -150,7 +140,7 @@ TEST_F(TagBrowserEndToEnd, TwoFiltersReloadChooseAndClose) {
   click.hdr.code = NM_DBLCLK;
   click.iItem = 1;
   SendMessageA(dialog.m_hWnd, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
-  EXPECT_EQ(chosen, m_tags[3].get());
+  EXPECT_EQ(chosen, All()[3]);
   EXPECT_FALSE(dialog.moduleOpen());
   EXPECT_FALSE(dialog.IsWindow());
 }
@@ -164,7 +154,7 @@ TEST_F(TagBrowserEndToEnd, RunsModal) {
   g_modalTitle = "Browse Tags";
   SetTimer(nullptr, 0, 50, PressOk);
   EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  EXPECT_EQ(chosen, m_tags[0].get());
+  EXPECT_EQ(chosen, All()[0]);
   EXPECT_EQ(dialog.SelectedTag(), nullptr);   // the window is gone
   EXPECT_NE(ProfileInt(SectionFor(0x30004), "Sub5"), -12345);
 }

@@ -73,7 +73,7 @@ class ChosenTag : public ::testing::Test {
   // The tag of that name whose tags-file line is `line`.
   TagEntry* Tag(const std::string& name, int line) {
     for (size_t i = 0; i < tags.tags().size(); ++i) {
-      if (tags.entries()[i].name == name && tags.entries()[i].line == line) return tags.tags()[i];
+      if (tags.tags()[i]->Name() == name && tags.tags()[i]->TagsLine() == line) return tags.tags()[i];
     }
     ADD_FAILURE() << "no tag " << name << " at line " << line;
     return nullptr;
@@ -97,7 +97,7 @@ class ChosenTag : public ::testing::Test {
 TEST_F(ChosenTag, EveryTagLandsOnItsLineAndSearchesWhereTheSearchFindsIt) {
   ASSERT_EQ(tags.tags().size(), 16u);
   for (size_t i = 0; i < tags.tags().size(); ++i) {
-    const CtagsEntry& entry = tags.entries()[i];
+    const CtagsEntry entry = tags.EntryAt(i);
     EXPECT_EQ(Choose(tags.tags()[i]), entry.line) << entry.name << " at " << entry.line;
   }
   struct Reported { const char* name; int line; int reported; };
@@ -118,7 +118,7 @@ TEST_F(ChosenTag, EveryTagLandsOnItsLineAndSearchesWhereTheSearchFindsIt) {
 TEST_F(ChosenTag, PatternsAreTheWholeSourceLinesUnescaped) {
   std::vector<std::string> lines = ReadLines(Widgets());
   for (size_t i = 0; i < tags.tags().size(); ++i) {
-    const CtagsEntry& entry = tags.entries()[i];
+    const CtagsEntry entry = tags.EntryAt(i);
     ASSERT_GE(entry.line, 1);
     const std::string& text = lines[entry.line - 1];
     std::string expected = entry.kind == "macro" ? text.substr(0, text.find(entry.name) + entry.name.size() + 1)
@@ -136,7 +136,7 @@ TEST_F(ChosenTag, AfterEditsUniqueLinesMoveWithTheTextAndARemovedDefinitionGetsT
   WriteLines(Widgets(), lines);
   MessageBoxWatcher boxes(10);
   for (size_t i = 0; i < tags.tags().size(); ++i) {
-    const CtagsEntry& entry = tags.entries()[i];
+    const CtagsEntry entry = tags.EntryAt(i);
     if (entry.name == "Perimeter") continue;
     // The second WIDTH is as near to its old line as its twin is: the one
     // below wins, the right one after lines added above.

@@ -69,13 +69,13 @@ bool Parse(int argc, char** argv, Options& options) {
 // How many lines of its file, as the file is now, hold each tag's pattern.
 std::vector<int> PatternCopies(const TagSet& tags) {
   std::map<std::string, std::vector<size_t>> byFile;
-  for (size_t i = 0; i < tags.tags().size(); ++i) byFile[static_cast<const char*>(tags.tags()[i]->fileName)].push_back(i);
+  for (size_t i = 0; i < tags.tags().size(); ++i) byFile[tags.tags()[i]->FileName()].push_back(i);
   std::vector<int> copies(tags.tags().size(), 0);
   for (const auto& file : byFile) {
     std::vector<std::wstring> lines;
     if (!ReadTextFileLines(AnsiToWide(file.first), lines)) continue;
     for (size_t index : file.second) {
-      TagPattern pattern(tags.entries()[index]);
+      TagPattern pattern(tags.EntryAt(index));
       for (const std::wstring& line : lines) copies[index] += pattern.HeldBy(line) ? 1 : 0;
     }
   }
@@ -95,7 +95,7 @@ bool Exact(const JumpOutcome& outcome, int expected, const std::string& name) {
 
 std::string DescribeMiss(const CtagsEntry& entry, const TagEntry* tag, const JumpOutcome& outcome,
                          const std::string& wanted) {
-  std::string what = entry.name + " (" + entry.kind + ") " + static_cast<const char*>(tag->fileName) + ":" +
+  std::string what = entry.name + " (" + entry.kind + ") " + tag->FileName() + ":" +
                      std::to_string(entry.line) + ": expected " + wanted + ", ";
   what += !outcome.boxes.empty() ? "a message box: " + outcome.boxes[0]
           : outcome.shown        ? "caret at line " + std::to_string(outcome.caret)
@@ -111,7 +111,7 @@ std::string Landing(const JumpOutcome& outcome, const CtagsEntry& entry, const T
   if (!outcome.shown) return "nothing shown";
   std::vector<std::wstring> lines;
   std::wstring searched = AnsiToWide(ModuleSearchText(entry.searchString));
-  bool onText = ReadTextFileLines(AnsiToWide(static_cast<const char*>(tag->fileName)), lines) && outcome.caret >= 1 &&
+  bool onText = ReadTextFileLines(AnsiToWide(tag->FileName()), lines) && outcome.caret >= 1 &&
                 outcome.caret <= static_cast<int>(lines.size()) &&
                 lines[outcome.caret - 1].find(searched) != std::wstring::npos;
   std::string where = onText ? "on a line holding its text" : "on another line";
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "  %u of %u jumps, %.0f s\n", static_cast<unsigned>(i),
                      static_cast<unsigned>(tags.tags().size()), Seconds(start));
       TagEntry* tag = tags.tags()[i];
-      const CtagsEntry& entry = tags.entries()[i];
+      const CtagsEntry entry = tags.EntryAt(i);
       int expected = options.edit ? edits.newLine[i] : entry.line;
       if (expected < 0) continue;   // no line to compare with
       JumpOutcome outcome = runner.Jump(tags, tag, options.search);

@@ -30,10 +30,10 @@ bool JumpRunner::Start() {
 JumpOutcome JumpRunner::Jump(const TagSet& tags, TagEntry* tag, bool searchOnly) {
   JumpOutcome outcome;
   if (!searchOnly) outcome.status = PrepareJump(tags, m_ide, tag);
-  outcome.reported = tag->line;
+  outcome.reported = tag->JumpLine();
   outcome.shown = m_table->goToTag(tag);
   outcome.boxes = m_boxes->TakeTexts();
-  std::wstring file = AnsiToWide(static_cast<const char*>(tag->fileName));
+  std::wstring file = AnsiToWide(tag->FileName());
   if (m_ide.ActiveDocument() && lstrcmpiW(m_ide.ActiveFileName().c_str(), file.c_str()) == 0)
     outcome.caret = m_ide.CaretLine();
   return outcome;

@@ -47,7 +47,7 @@ Removal WhatRemovalDoes(const SourceFile& file, int line, const std::vector<size
   bool definition = false;
   size_t left = 0;
   for (size_t index : tagsOnLine) {
-    const CtagsEntry& entry = tags.entries()[index];
+    const CtagsEntry entry = tags.EntryAt(index);
     std::string searched = ModuleSearchText(entry.searchString);
     if (searched.empty() || inserted.find(searched) != std::string::npos) return Removal::No;
     for (size_t other = 0; other < file.lines.size(); ++other) {
@@ -83,7 +83,7 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
   // The tags of each file, by full path.
   std::map<std::string, std::vector<size_t>> byFile;
   for (size_t i = 0; i < tags.tags().size(); ++i) {
-    if (tags.entries()[i].line >= 1) byFile[static_cast<const char*>(tags.tags()[i]->fileName)].push_back(i);
+    if (tags.tags()[i]->TagsLine() >= 1) byFile[tags.tags()[i]->FileName()].push_back(i);
   }
   int fileNumber = 0;
   for (const auto& pair : byFile) {
@@ -94,7 +94,7 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
       return false;
     }
     std::map<int, std::vector<size_t>> byLine;
-    for (size_t index : pair.second) byLine[tags.entries()[index].line].push_back(index);
+    for (size_t index : pair.second) byLine[tags.tags()[index]->TagsLine()].push_back(index);
     // The middle tag's line; lines inserted above it shift the lower half of the tags.
     auto middle = byLine.begin();
     std::advance(middle, byLine.size() / 2);
@@ -122,7 +122,7 @@ bool EditTree(const TagSet& tags, TreeEdits& edits, std::string& error) {
       return false;
     }
     for (size_t index : pair.second) {
-      int line = tags.entries()[index].line;
+      int line = tags.tags()[index]->TagsLine();
       if (line == removed || line == textLeft) {
         edits.edit[index] = line == removed ? TagEdit::Removed : TagEdit::TextLeft;
         edits.newLine[index] = 0;
