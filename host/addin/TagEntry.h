@@ -15,7 +15,6 @@
 // the texts and the tag live.
 #include <windows.h>
 #include <cstdint>
-#include <cstring>
 #include "host/addin/FileEntry.h"
 
 class TagEntry final {
@@ -29,12 +28,9 @@ class TagEntry final {
 
   // The host's own reading (not through the table).
   const char* Name() const { return m_texts; }
-  const char* Scope() const { return m_texts + std::strlen(m_texts) + 1; }
+  const char* Scope() const { return After(m_texts); }
   const char* ParentName() const;
-  const char* SearchString() const {
-    const char* scope = Scope();
-    return scope + std::strlen(scope) + 1;
-  }
+  const char* SearchString() const { return After(Scope()); }
   const char* Namespace() const { return m_nameSpace; }
   const char* FileName() const { return m_file ? m_file->FullPath() : ""; }
   FileEntry* File() const { return m_file; }
@@ -85,6 +81,12 @@ class TagEntry final {
   virtual FileEntry* GetFileObject() { return m_file; }                // 14
 
  private:
+  // The text after this one (short texts: a plain loop, not the runtime's strlen).
+  static const char* After(const char* text) {
+    while (*text) ++text;
+    return text + 1;
+  }
+
   const char* m_texts;
   FileEntry* m_file;
   const char* m_nameSpace = "";

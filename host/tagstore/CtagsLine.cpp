@@ -1,4 +1,6 @@
 #include "host/tagstore/CtagsLine.h"
+#include <cstring>
+#include "host/tagstore/TextScan.h"
 #include "host/tagstore/TagKind.h"
 
 namespace {
@@ -6,8 +8,9 @@ namespace {
 // The scope field names that ctags writes for C and C++ (and a few languages
 // with the same idea); any of them names the tag's enclosing scope. Their
 // numbers start at 1.
-const char* const kScopes[] = {"", "class", "struct", "union", "enum", "namespace",
-                               "function", "interface", "typedef", "prototype"};
+// (Literals: each text ends in a zero.)
+constexpr std::string_view kScopes[] = {"", "class", "struct", "union", "enum", "namespace",
+                                        "function", "interface", "typedef", "prototype"};
 constexpr int kScopeCount = static_cast<int>(sizeof(kScopes) / sizeof(kScopes[0]));
 
 bool ParseLineNumber(std::string_view text, int& value) {
@@ -57,8 +60,17 @@ bool FindPattern(std::string_view line, size_t& pos, CtagsFields& fields) {
   return false;
 }
 
+bool Same(std::string_view a, std::string_view b) { return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size()); }
+
+// The position of c in text from pos on, or npos.
+size_t Find(std::string_view text, char c, size_t pos = 0) {
+  const char* end = text.data() + text.size();
+  const char* found = FindByte(text.data() + pos, end, c);
+  return found == end ? std::string_view::npos : static_cast<size_t>(found - text.data());
+}
+
 void ApplyField(std::string_view field, CtagsFields& fields, bool& kindSeen) {
-  size_t colon = field.find(':');
+  size_t colon = Find(field, ':');
   if (colon == std::string_view::npos) {
     // Without --fields=+K the kind is a bare letter; other bare words are ignored.
     if (!kindSeen && !field.empty()) {
@@ -69,11 +81,11 @@ void ApplyField(std::string_view field, CtagsFields& fields, bool& kindSeen) {
   }
   std::string_view key = field.substr(0, colon);
   std::string_view value = field.substr(colon + 1);
-  if (key == "kind") {
+  if (Same(key, "kind")) {
     fields.kind = value;
     fields.kindEscaped = true;
     kindSeen = true;
-  } else if (key == "line") {
+  } else if (Same(key, "line")) {
     // Escapes never leave a value of digits only: the value is read as written.
     int line = 0;
     if (ParseLineNumber(value, line)) fields.line = line;
@@ -94,20 +106,28 @@ std::string Unescaped(std::string_view escaped, bool pattern, char delimiter = 0
 
 }  // namespace
 
-const char* ScopeKindName(int number) { return number > 0 && number < kScopeCount ? kScopes[number] : ""; }
+const char* ScopeKindName(int number) { return number > 0 && number < kScopeCount ? kScopes[number].data() : ""; }
 
 int ScopeKindNumber(std::string_view name) {
   for (int number = 1; number < kScopeCount; ++number) {
-    if (name == kScopes[number]) return number;
+    if (Same(name, kScopes[number])) return number;
   }
   return 0;
 }
 
 size_t UnescapePattern(std::string_view escaped, char delimiter, char* out) {
   char* start = out;
-  for (size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped[i] == '\\' && i + 1 < escaped.size() && IsEscapedInPattern(escaped[i + 1], delimiter)) ++i;
-    *out++ = escaped[i];
+  const char* p = escaped.data();
+  const char* end = p + escaped.size();
+  while (p < end) {
+    // The run up to the next backslash as it is, then the backslash's pair.
+    const char* backslash = FindByte(p, end, '\\');
+    CopyBytes(out, p, static_cast<size_t>(backslash - p));
+    out += backslash - p;
+    if (backslash == end) break;
+    p = backslash;
+    if (p + 1 < end && IsEscapedInPattern(p[1], delimiter)) ++p;
+    *out++ = *p++;
   }
   return static_cast<size_t>(out - start);
 }
@@ -140,12 +160,12 @@ std::string_view LastScopeComponent(std::string_view scope) {
 
 CtagsLineResult SplitCtagsLine(std::string_view line, CtagsFields& fields) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-  if (line.empty() || line.compare(0, 2, "!_") == 0) return CtagsLineResult::Comment;
+  if (line.empty() || (line.size() >= 2 && line[0] == '!' && line[1] == '_')) return CtagsLineResult::Comment;
 
   fields = CtagsFields();
-  size_t tab1 = line.find('\t');
+  size_t tab1 = Find(line, '\t');
   if (tab1 == std::string_view::npos || tab1 == 0) return CtagsLineResult::Invalid;
-  size_t tab2 = line.find('\t', tab1 + 1);
+  size_t tab2 = Find(line, '\t', tab1 + 1);
   if (tab2 == std::string_view::npos || tab2 == tab1 + 1) return CtagsLineResult::Invalid;
   fields.name = line.substr(0, tab1);
   fields.file = line.substr(tab1 + 1, tab2 - tab1 - 1);
@@ -164,14 +184,14 @@ CtagsLineResult SplitCtagsLine(std::string_view line, CtagsFields& fields) {
 
   // The extension fields follow ;" and are separated by tabs.
   bool kindSeen = false;
-  if (line.compare(pos, 2, ";\"") == 0) {
+  if (pos + 1 < line.size() && line[pos] == ';' && line[pos + 1] == '"') {
     pos += 2;
     while (pos < line.size()) {
       if (line[pos] == '\t') {
         ++pos;
         continue;
       }
-      size_t next = line.find('\t', pos);
+      size_t next = Find(line, '\t', pos);
       if (next == std::string_view::npos) next = line.size();
       ApplyField(line.substr(pos, next - pos), fields, kindSeen);
       pos = next;

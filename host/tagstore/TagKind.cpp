@@ -1,9 +1,10 @@
 #include "host/tagstore/TagKind.h"
+#include "host/tagstore/TextScan.h"
 
 namespace {
 
 struct KindName {
-  const char* kind;
+  std::string_view kind;   // a literal: its text ends in a zero
   int code;
 };
 
@@ -30,12 +31,13 @@ constexpr int kKindCount = static_cast<int>(sizeof(kKinds) / sizeof(kKinds[0]));
 
 int CtagsKindNumber(std::string_view kind) {
   for (int number = 0; number < kKindCount; ++number) {
-    if (kind == kKinds[number].kind) return number;
+    const std::string_view known = kKinds[number].kind;
+    if (known.size() == kind.size() && SameBytes(known.data(), kind.data(), kind.size())) return number;
   }
   return -1;
 }
 
-const char* CtagsKindName(int number) { return number >= 0 && number < kKindCount ? kKinds[number].kind : ""; }
+const char* CtagsKindName(int number) { return number >= 0 && number < kKindCount ? kKinds[number].kind.data() : ""; }
 
 int TagTypeOfKindNumber(int number) { return number >= 0 && number < kKindCount ? kKinds[number].code : -1; }
 

@@ -5,57 +5,64 @@
 #include <string>
 #include <string_view>
 #include "host/tagstore/CtagsLine.h"
+#include "host/tagstore/InParallel.h"
 #include "host/tagstore/TagKind.h"
+#include "host/tagstore/TextScan.h"
 
 namespace {
 
-// strcmp order of a tag's name against a text that need not end in a zero.
-int CompareName(const char* name, std::string_view text) {
-  int order = std::strncmp(name, text.data(), text.size());
-  if (order != 0) return order;
-  return name[text.size()] == '\0' ? 0 : 1;
-}
+// From this many tags on, a second thread takes half of the work.
+constexpr size_t kTagsWorthAHelper = 65536;
 
-// The tags that can be a scope, by file and name: only tags of a type that
-// some tag's scope kind names.
-class ScopeTags {
+// strcmp order of a tag's text against a text that need not end in a zero.
+int CompareName(const char* name, std::string_view text) { return CompareText(name, text.data(), text.size()); }
+
+// Each file's tags by name, for finding a scope's tag: the positions of
+// TagsByFile with each file's run in name order. The runs of a sorted tags
+// file (ctags --sort=yes) are in that order already; others are sorted here.
+class TagsByName {
  public:
-  explicit ScopeTags(const std::vector<TagEntry>& tags) : m_tags(tags) {
-    unsigned types = 0;
-    for (const TagEntry& tag : tags) {
-      if (*tag.Scope()) types |= 1u << TagTypeFromCtagsKind(ScopeKindName(tag.ScopeKindNumber()));
-    }
-    for (size_t i = 0; i < tags.size(); ++i) {
-      int type = tags[i].TypeCode();
-      if (type >= 0 && type < 32 && (types >> type & 1)) m_byName.push_back(static_cast<uint32_t>(i));
-    }
-    std::sort(m_byName.begin(), m_byName.end(), [&](uint32_t a, uint32_t b) {
-      if (tags[a].File() != tags[b].File()) return std::less<const FileEntry*>()(tags[a].File(), tags[b].File());
-      int order = std::strcmp(tags[a].Name(), tags[b].Name());
-      return order != 0 ? order < 0 : a < b;
+  TagsByName(const TagArray& tags, const TagsByFile& files) : m_tags(tags), m_files(files) {
+    // Each tag against the one before it, the two halves at once.
+    bool sorted[2] = {true, true};
+    const size_t halves = tags.size() >= kTagsWorthAHelper ? 2 : 1;
+    InParallel(halves, [&](size_t half) {
+      size_t from = std::max<size_t>(1, half * tags.size() / halves), to = (half + 1) * tags.size() / halves;
+      for (size_t i = from; i < to && sorted[half]; ++i)
+        sorted[half] = CompareTexts(tags[i - 1].Name(), tags[i].Name()) <= 0;
     });
+    if (sorted[0] && sorted[1]) {
+      m_byName = &files.byFile;
+      return;
+    }
+    m_sorted = files.byFile;
+    auto byName = [&](uint32_t a, uint32_t b) {
+      int order = CompareTexts(tags[a].Name(), tags[b].Name());
+      return order != 0 ? order < 0 : a < b;
+    };
+    for (size_t f = 0; f + 1 < files.fileStart.size(); ++f)
+      std::sort(m_sorted.begin() + files.fileStart[f], m_sorted.begin() + files.fileStart[f + 1], byName);
+    m_byName = &m_sorted;
   }
 
   // The positions of the file's tags of that name.
   std::pair<const uint32_t*, const uint32_t*> Named(const FileEntry* file, std::string_view name) const {
-    auto before = [&](uint32_t index) {
-      const TagEntry& tag = m_tags[index];
-      if (tag.File() != file) return std::less<const FileEntry*>()(tag.File(), file);
-      return CompareName(tag.Name(), name) < 0;
-    };
-    auto notAfter = [&](uint32_t index) {
-      const TagEntry& tag = m_tags[index];
-      if (tag.File() != file) return std::less<const FileEntry*>()(tag.File(), file);
-      return CompareName(tag.Name(), name) <= 0;
-    };
-    const uint32_t* first = std::partition_point(m_byName.data(), m_byName.data() + m_byName.size(), before);
-    const uint32_t* last = std::partition_point(first, m_byName.data() + m_byName.size(), notAfter);
+    const size_t files = m_files.fileStart.size() - 1;
+    std::less<const FileEntry*> before;
+    if (!file || before(file, m_files.firstFile) || !before(file, m_files.firstFile + files)) return {nullptr, nullptr};
+    size_t f = static_cast<size_t>(file - m_files.firstFile);
+    const uint32_t* first = m_byName->data() + m_files.fileStart[f];
+    const uint32_t* last = m_byName->data() + m_files.fileStart[f + 1];
+    first = std::partition_point(first, last, [&](uint32_t i) { return CompareName(m_tags[i].Name(), name) < 0; });
+    last = std::partition_point(first, last, [&](uint32_t i) { return CompareName(m_tags[i].Name(), name) == 0; });
     return {first, last};
   }
 
  private:
-  const std::vector<TagEntry>& m_tags;
-  std::vector<uint32_t> m_byName;
+  const TagArray& m_tags;
+  const TagsByFile& m_files;
+  const std::vector<uint32_t>* m_byName;
+  std::vector<uint32_t> m_sorted;   // for a tags file not sorted by name
 };
 
 // True when a scope tag on line `a` encloses a tag on `line` better than one
@@ -68,7 +75,7 @@ bool Encloses(int a, int b, int line) {
 }
 
 // The qualified names of the namespace tags, sorted, each once, kept in names.
-std::vector<std::string_view> Namespaces(const std::vector<TagEntry>& tags, TextArena& names) {
+std::vector<std::string_view> Namespaces(const TagArray& tags, TextArena& names) {
   std::vector<std::string> qualified;
   for (const TagEntry& tag : tags) {
     if (tag.TypeCode() != TagNSpace) continue;
@@ -96,52 +103,75 @@ const char* NamespacePart(std::string_view scope, const std::vector<std::string_
   return best;
 }
 
-// The parent of tags[index] among the file's scope tags.
-long FindParent(const std::vector<TagEntry>& tags, size_t index, const ScopeTags& scopes) {
+// The parent of tags[index] among its file's tags.
+long FindParent(const TagArray& tags, size_t index, const TagsByName& scopes) {
   const TagEntry& tag = tags[index];
   const std::string_view scope = tag.Scope();
   const int scopeType = TagTypeFromCtagsKind(ScopeKindName(tag.ScopeKindNumber()));
-  long best = -1;
-  auto consider = [&](uint32_t j) {
+  const int line = tag.TagsLine();
+  // Of several definitions, the nearest one above the tag encloses it; of
+  // two on one line, the first in the file.
+  auto consider = [&](long& best, uint32_t j) {
     if (j == index || tags[j].TypeCode() != scopeType) return;
-    // Of several definitions, the nearest one above the tag encloses it; of
-    // two on one line, the first in the file.
-    int line = tag.TagsLine(), at = tags[j].TagsLine();
+    int at = tags[j].TagsLine();
     if (best < 0 || Encloses(at, tags[best].TagsLine(), line) ||
         (!Encloses(tags[best].TagsLine(), at, line) && j < static_cast<size_t>(best)))
       best = static_cast<long>(j);
   };
   // The tag whose qualified name is the scope: its name is what follows one
   // of the scope's "::" (or the whole scope), its own scope what precedes it.
-  auto qualifiedAs = [&](std::string_view name, std::string_view owner) {
+  // Failing that, a tag named as the scope's last component (a scope written
+  // without its namespaces).
+  long qualified = -1, bare = -1;
+  const size_t lastSeparator = scope.rfind("::");
+  auto lookUp = [&](size_t separator) {
+    bool whole = separator == std::string_view::npos;
+    std::string_view name = whole ? scope : scope.substr(separator + 2);
+    std::string_view owner = whole ? std::string_view() : scope.substr(0, separator);
+    bool last = separator == lastSeparator;
     auto named = scopes.Named(tag.File(), name);
     for (const uint32_t* j = named.first; j != named.second; ++j) {
-      if (owner == tags[*j].Scope()) consider(*j);
+      if (CompareName(tags[*j].Scope(), owner) == 0) consider(qualified, *j);
+      if (last) consider(bare, *j);
     }
   };
-  qualifiedAs(scope, std::string_view());
-  for (size_t sep = scope.find("::"); sep != std::string_view::npos; sep = scope.find("::", sep + 1))
-    qualifiedAs(scope.substr(sep + 2), scope.substr(0, sep));
-  if (best >= 0) return best;
-  // Failing that, by its bare name (a scope written without its namespaces).
-  auto named = scopes.Named(tag.File(), LastScopeComponent(scope));
-  for (const uint32_t* j = named.first; j != named.second; ++j) consider(*j);
-  return best;
+  lookUp(std::string_view::npos);
+  for (size_t sep = scope.find("::"); sep != std::string_view::npos; sep = scope.find("::", sep + 1)) lookUp(sep);
+  return qualified >= 0 ? qualified : bare;
 }
 
 }  // namespace
 
-void LinkTags(std::vector<TagEntry>& tags, TextArena& names) {
+void LinkTags(TagArray& tags, const TagsByFile& files, TextArena& names) {
   const std::vector<std::string_view> namespaces = Namespaces(tags, names);
-  const ScopeTags scopes(tags);
-  for (size_t i = 0; i < tags.size(); ++i) {
-    TagEntry& tag = tags[i];
-    tag.SetParent(nullptr);
-    tag.SetNamespace("");
-    if (!*tag.Scope()) continue;
-    bool inNamespace = std::strcmp(ScopeKindName(tag.ScopeKindNumber()), "namespace") == 0;
-    tag.SetNamespace(inNamespace ? tag.Scope() : NamespacePart(tag.Scope(), namespaces));
-    long parent = FindParent(tags, i, scopes);
-    if (parent >= 0) tag.SetParent(&tags[static_cast<size_t>(parent)]);
-  }
+  const int namespaceScope = ScopeKindNumber("namespace");
+  // Each half of the tags, and then each half of the files, on a thread of its own.
+  const size_t halves = tags.size() >= kTagsWorthAHelper ? 2 : 1;
+  std::vector<uint8_t> scoped(tags.size());
+  InParallel(halves, [&](size_t half) {
+    for (size_t i = half * tags.size() / halves, end = (half + 1) * tags.size() / halves; i < end; ++i) {
+      TagEntry& tag = tags[i];
+      tag.SetParent(nullptr);
+      tag.SetNamespace("");
+      if (!*tag.Scope()) continue;
+      scoped[i] = 1;
+      bool inNamespace = tag.ScopeKindNumber() == namespaceScope;
+      tag.SetNamespace(inNamespace ? tag.Scope() : NamespacePart(tag.Scope(), namespaces));
+    }
+  });
+  // File by file: the file's tags stay in the cache while its scopes are looked up.
+  const TagsByName scopes(tags, files);
+  const size_t fileCount = files.fileStart.size() - 1;
+  size_t middleFile = 0;
+  while (middleFile < fileCount && files.fileStart[middleFile] < files.byFile.size() / 2) ++middleFile;
+  InParallel(halves, [&](size_t half) {
+    size_t from = halves == 1 || half == 0 ? 0 : files.fileStart[middleFile];
+    size_t to = halves == 2 && half == 0 ? files.fileStart[middleFile] : files.byFile.size();
+    for (size_t at = from; at < to; ++at) {
+      uint32_t i = files.byFile[at];
+      if (!scoped[i]) continue;
+      long parent = FindParent(tags, i, scopes);
+      if (parent >= 0) tags[i].SetParent(&tags[static_cast<size_t>(parent)]);
+    }
+  });
 }

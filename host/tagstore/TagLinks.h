@@ -5,10 +5,19 @@
 // the same file whose qualified name is the scope; failing that, one whose
 // name is the scope's last component, for a scope written without its
 // namespaces). Of several, the one nearest above the tag encloses it.
+#include <cstdint>
 #include <vector>
+#include "host/tagstore/TagArray.h"
 #include "host/tagstore/TextArena.h"
-#include "host/addin/TagEntry.h"
+
+// The tags of each file: byFile[fileStart[f] .. fileStart[f + 1]) are the
+// positions of file f's tags in tags-file order, fileOf(tag) is its file.
+struct TagsByFile {
+  const std::vector<uint32_t>& byFile;
+  const std::vector<uint32_t>& fileStart;
+  const FileEntry* firstFile;   // file f is firstFile + f
+};
 
 // Sets every tag's namespace and parent. The namespaces' qualified names go
 // into names, where the tags' namespaces point.
-void LinkTags(std::vector<TagEntry>& tags, TextArena& names);
+void LinkTags(TagArray& tags, const TagsByFile& files, TextArena& names);

@@ -3,9 +3,10 @@
 #include <exception>
 #include <functional>
 #include <new>
-#include <thread>
+#include <type_traits>
 #include <unordered_map>
 #include "fw/Exceptions.h"
+#include "host/tagstore/InParallel.h"
 #include "host/tagstore/TagKind.h"
 #include "host/tagstore/TagLinks.h"
 #include "host/tagstore/TagsFile.h"
@@ -13,6 +14,7 @@
 
 // A tag costs its texts and this much: a host of a million tags has no room to spare.
 static_assert(sizeof(TagEntry) == (sizeof(void*) == 8 ? 48 : 32), "TagEntry grew");
+static_assert(std::is_trivially_destructible<TagEntry>::value, "a TagArray never destroys its tags");
 
 namespace {
 
@@ -46,7 +48,7 @@ std::string TagSet::ResolvePath(const std::string& file, const std::string& fold
 
 void TagSet::Clear() {
   // Swapped out, not cleared: the memory goes back before the next load.
-  std::vector<TagEntry>().swap(m_tags);
+  m_tags = TagArray();
   std::vector<TagEntry*>().swap(m_order);
   std::vector<FileEntry>().swap(m_files);
   std::vector<std::string>().swap(m_fileWritten);
@@ -89,34 +91,18 @@ bool TagSet::ReadFile() {
     m_failure = "cannot be read";
     return false;
   }
+  // Both halves go at about the same pace; the first reports for both.
   std::vector<TagsPart> parts(middle < size ? 2 : 1);
   std::atomic<uint64_t> bytesRead(0);
-  bool helperRead = true;
-  std::exception_ptr helperFailure;
-  std::thread helper;
-  if (parts.size() == 2) {
-    helper = std::thread([&] {
-      try {
-        helperRead = file.ReadLines(middle, size, parts[1], bytesRead, nullptr);
-      } catch (...) {
-        helperFailure = std::current_exception();
-      }
-    });
-  }
-  // Both halves go at about the same pace; this thread reports for both.
   auto report = [&] {
     if (m_progress) m_progress(Kilobytes(bytesRead), Kilobytes(size));
   };
-  bool read = false;
-  try {
-    read = file.ReadLines(0, middle, parts[0], bytesRead, report);
-  } catch (...) {
-    if (helper.joinable()) helper.join();
-    throw;
-  }
-  if (helper.joinable()) helper.join();
-  if (helperFailure) std::rethrow_exception(helperFailure);
-  if (!read || !helperRead) {
+  bool read[2] = {true, true};
+  InParallel(parts.size(), [&](size_t part) {
+    read[part] = part == 0 ? file.ReadLines(0, middle, parts[0], bytesRead, report)
+                           : file.ReadLines(middle, size, parts[1], bytesRead, nullptr);
+  });
+  if (!read[0] || !read[1]) {
     m_failure = "cannot be read to its end";
     return false;
   }
@@ -178,31 +164,37 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
   }
   std::vector<std::vector<uint32_t>> fileNumbers;
   for (const TagsPart& part : parts) fileNumbers.push_back(FilesOf(part, folder, byWritten, byPath));
-  for (size_t i = 0; i < m_tags.size(); ++i) {
-    if (heldFiles[i] != kNoFile) m_tags[i].SetFile(&m_files[heldFiles[i]]);
-  }
 
-  size_t count = m_tags.size();
-  for (const TagsPart& part : parts) count += part.tags.size();
-  m_tags.reserve(count);
-  for (size_t p = 0; p < parts.size(); ++p) {
-    TagsPart& part = parts[p];
-    for (const PartTag& made : part.tags) {
-      m_tags.emplace_back(made.texts, &m_files[fileNumbers[p][made.file]], made.typeCode, made.line);
-      m_tags.back().SetPatternAnchors(made.fromLineStart, made.toLineEnd);
-      m_tags.back().SetKindNumbers(made.kind, made.scopeKind);
+  // The tags held first (their parents are distances: they stay right), then
+  // each part's, made by a thread of its own.
+  std::vector<size_t> firstOf(parts.size() + 1, m_tags.size());
+  for (size_t p = 0; p < parts.size(); ++p) firstOf[p + 1] = firstOf[p] + parts[p].tags.size();
+  TagArray tags(firstOf.back());
+  for (size_t i = 0; i < m_tags.size(); ++i) {
+    TagEntry& tag = tags.Make(i, m_tags[i]);
+    if (heldFiles[i] != kNoFile) tag.SetFile(&m_files[heldFiles[i]]);
+  }
+  InParallel(parts.size(), [&](size_t p) {
+    size_t at = firstOf[p];
+    for (const PartTag& made : parts[p].tags) {
+      TagEntry& tag = tags.Make(at++, made.texts, &m_files[fileNumbers[p][made.file]], made.typeCode, made.line);
+      tag.SetPatternAnchors(made.fromLineStart, made.toLineEnd);
+      tag.SetKindNumbers(made.kind, made.scopeKind);
+      if (made.hasSearchString && !m_jumpByLine) tag.SetJumpLine(-1);
     }
-    std::vector<PartTag>().swap(part.tags);
+    std::vector<PartTag>().swap(parts[p].tags);
+  });
+  m_tags = std::move(tags);
+  for (TagsPart& part : parts) {
     m_texts.Absorb(std::move(part.texts));
     m_invalidLines += part.invalidLines;
     m_skippedKinds += part.skippedKinds;
   }
   m_order.resize(m_tags.size());
   for (size_t i = 0; i < m_tags.size(); ++i) m_order[i] = &m_tags[i];
-  m_namespaces.Clear();
-  LinkTags(m_tags, m_namespaces);
   IndexFiles();
-  ApplyLines();
+  m_namespaces.Clear();
+  LinkTags(m_tags, TagsByFile{m_byFile, m_fileStart, m_files.data()}, m_namespaces);
 }
 
 uint32_t TagSet::FileNumber(const TagEntry* tag) const {

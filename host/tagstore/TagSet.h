@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 #include "host/tagstore/CtagsLine.h"
+#include "host/tagstore/TagArray.h"
 #include "host/tagstore/TextArena.h"
 #include "host/addin/TagEntry.h"
 
@@ -90,7 +91,7 @@ class TagSet {
   static constexpr uint32_t kNoFile = 0xFFFFFFFFu;
 
   std::string m_path;
-  std::vector<TagEntry> m_tags;        // in tags-file order
+  TagArray m_tags;                     // in tags-file order
   std::vector<TagEntry*> m_order;      // &m_tags[i]
   std::vector<FileEntry> m_files;
   std::vector<std::string> m_fileWritten;   // each file's name as first written

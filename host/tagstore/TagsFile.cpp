@@ -1,4 +1,5 @@
 #include "host/tagstore/TagsFile.h"
+#include "host/tagstore/TextScan.h"
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,7 @@ bool TagsFile::LineStartFrom(uint64_t offset, uint64_t& start) {
 
 bool TagsFile::ReadLines(uint64_t from, uint64_t to, TagsPart& part, std::atomic<uint64_t>& bytesRead,
                          const std::function<void()>& tick) {
+  part.ExpectBytes(to - from);
   std::vector<char> buffer(kBlockBytes);
   uint64_t base = from;   // the file offset of buffer[0]
   size_t filled = 0;      // bytes in the buffer
@@ -74,9 +76,9 @@ bool TagsFile::ReadLines(uint64_t from, uint64_t to, TagsPart& part, std::atomic
   bool atEnd = false;
   while (base + start < to) {
     const char* data = buffer.data();
-    const void* end = std::memchr(data + start, '\n', filled - start);
-    if (end) {
-      size_t length = static_cast<size_t>(static_cast<const char*>(end) - data) - start;
+    const char* end = FindByte(data + start, data + filled, '\n');
+    if (end != data + filled) {
+      size_t length = static_cast<size_t>(end - data) - start;
       part.AddLine(std::string_view(data + start, length));
       start += length + 1;
       if (++lines % kLinesPerTick == 0 && tick) tick();

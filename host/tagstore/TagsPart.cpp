@@ -2,6 +2,7 @@
 #include <cstring>
 #include "host/tagstore/CtagsLine.h"
 #include "host/tagstore/TagKind.h"
+#include "host/tagstore/TextScan.h"
 
 void TagsPart::AddLine(std::string_view line) {
   CtagsFields fields;
@@ -25,36 +26,77 @@ void TagsPart::AddLine(std::string_view line) {
   // Undone escapes only ever shorten a text.
   char* room = texts.Room(fields.name.size() + fields.scope.size() + fields.pattern.size() + 3);
   char* out = room;
-  std::memcpy(out, fields.name.data(), fields.name.size());
+  CopyBytes(out, fields.name.data(), fields.name.size());
   out += fields.name.size();
   *out++ = '\0';
   out += UnescapeFieldValue(fields.scope, out);
   *out++ = '\0';
-  out += UnescapePattern(fields.pattern, fields.delimiter, out);
+  size_t searchString = UnescapePattern(fields.pattern, fields.delimiter, out);
+  out += searchString;
   *out++ = '\0';
   texts.Keep(static_cast<size_t>(out - room));
   tags.push_back(PartTag{room, fields.line, FileNumber(fields.file), static_cast<int8_t>(typeCode),
                          static_cast<uint8_t>(kind), static_cast<uint8_t>(fields.scopeKind),
-                         fields.patternFromLineStart, fields.patternToLineEnd});
+                         fields.patternFromLineStart, fields.patternToLineEnd, searchString > 0});
 }
 
-void TagsPart::AddText(std::string_view text) {
-  while (!text.empty()) {
-    size_t end = text.find('\n');
-    if (end == std::string_view::npos) end = text.size();
-    AddLine(text.substr(0, end));
-    text.remove_prefix(end == text.size() ? end : end + 1);
-  }
+void TagsPart::ExpectBytes(uint64_t bytes) {
+  // Tag lines are seldom shorter; a part of shorter ones grows as vectors do.
+  tags.reserve(tags.size() + static_cast<size_t>(bytes / 64));
 }
+
+namespace {
+
+// A quick hash of a name, eight bytes at a time.
+uint32_t HashOf(std::string_view text) {
+  uint64_t hash = 0x9E3779B97F4A7C15ull ^ text.size();
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 32;
+  }
+  for (; i < text.size(); ++i) hash = (hash ^ static_cast<unsigned char>(text[i])) * 0x100000001B3ull;
+  hash ^= hash >> 29;
+  return static_cast<uint32_t>(hash);
+}
+
+bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size()); }
+
+}  // namespace
 
 uint32_t TagsPart::FileNumber(std::string_view written) {
   // Lines of one file often follow each other.
-  if (!files.empty() && files[m_lastFile] == written) return m_lastFile;
-  auto known = m_fileNumbers.find(written);
-  if (known != m_fileNumbers.end()) return m_lastFile = known->second;
-  std::string_view kept(fileNames.Copy(written.data(), written.size()), written.size());
+  if (!files.empty() && SameText(files[m_lastFile], written)) return m_lastFile;
+  const uint32_t hash = HashOf(written);
+  if (m_slots.empty()) {
+    m_slots.assign(256, 0);
+    m_slotHashes.assign(256, 0);
+  }
+  size_t mask = m_slots.size() - 1;
+  size_t slot = hash & mask;
+  for (; m_slots[slot]; slot = (slot + 1) & mask) {
+    if (m_slotHashes[slot] == hash && SameText(files[m_slots[slot] - 1], written)) return m_lastFile = m_slots[slot] - 1;
+  }
   m_lastFile = static_cast<uint32_t>(files.size());
-  files.push_back(kept);
-  m_fileNumbers.emplace(kept, m_lastFile);
+  files.emplace_back(fileNames.Copy(written.data(), written.size()), written.size());
+  if (2 * files.size() <= m_slots.size()) {
+    m_slots[slot] = m_lastFile + 1;
+    m_slotHashes[slot] = hash;
+    return m_lastFile;
+  }
+  // Half full: twice the slots, every file placed again.
+  std::vector<uint32_t> slots(2 * m_slots.size(), 0), hashes(slots.size());
+  mask = slots.size() - 1;
+  for (uint32_t number = 0; number < files.size(); ++number) {
+    uint32_t h = HashOf(files[number]);
+    size_t at = h & mask;
+    while (slots[at]) at = (at + 1) & mask;
+    slots[at] = number + 1;
+    hashes[at] = h;
+  }
+  m_slots.swap(slots);
+  m_slotHashes.swap(hashes);
   return m_lastFile;
 }

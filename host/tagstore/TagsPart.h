@@ -7,7 +7,6 @@
 // appear, with their names as written.
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 #include "host/tagstore/TextArena.h"
 
@@ -20,14 +19,15 @@ struct PartTag {
   uint8_t scopeKind;  // ScopeKindNumber
   bool fromLineStart;
   bool toLineEnd;
+  bool hasSearchString;   // not empty: the tag is found by its pattern
 };
 
 class TagsPart {
  public:
   // One line, without its '\n' (a '\r' before it is dropped).
   void AddLine(std::string_view line);
-  // Every line of the text, split at each '\n' (the last may lack its end).
-  void AddText(std::string_view text);
+  // Room for the tags of about that many bytes of lines.
+  void ExpectBytes(uint64_t bytes);
 
   TextArena texts;
   std::vector<PartTag> tags;
@@ -39,6 +39,9 @@ class TagsPart {
  private:
   uint32_t FileNumber(std::string_view written);
 
-  std::unordered_map<std::string_view, uint32_t> m_fileNumbers;
+  // The files by name: open addressing over a power of two of slots, each
+  // the file's number + 1 (0: empty), beside the name's hash.
+  std::vector<uint32_t> m_slots;
+  std::vector<uint32_t> m_slotHashes;
   uint32_t m_lastFile = 0;   // the file of the line before, looked up first
 };
