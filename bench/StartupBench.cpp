@@ -157,6 +157,7 @@ void MeasureStartup(const Options& options, Table& table) {
 
   double scan = MedianSeconds(runs, [&] {
     HostSession session(SessionOptions(options, std::string(static_cast<const char*>(options.folder)) + "no-tags"));
+    session.Load();
     fileCount = session.workspace().files().size();
   });
   std::string files = Count(fileCount) + " files";
@@ -165,6 +166,7 @@ void MeasureStartup(const Options& options, Table& table) {
   double window = 0;
   double session = MedianSeconds(runs, [&] {
     HostSession host(SessionOptions(options, tags));
+    host.Load();
     double start = Now();
     MainWindow main(host);
     main.Create();

@@ -61,25 +61,28 @@ int main(int argc, char** argv) {
 
   HostSession session(options);
   std::printf("workspace %s\n", options.workspace.c_str());
-  if (!session.tags().loaded()) {
-    std::printf("tags %s: cannot be read; make it in the workspace with\n  %s\n", options.tags.c_str(),
-                HostOptions::CtagsCommand().c_str());
-  }
-  std::printf("tags %s: %u tags", options.tags.c_str(), static_cast<unsigned>(session.tags().tags().size()));
-  if (session.tags().invalidLines()) std::printf(", %d lines not understood", session.tags().invalidLines());
-  std::printf("\nprofile %s\n", options.profile.c_str());
   std::fflush(stdout);
 
   int result = 0;
   {
+    // The window first: on a big tree its status line shows the load's progress.
     MainWindow window(session);
     if (!window.Create()) return Fail("cannot create the main window");
     theApp.m_pMainWnd = &window;
     ::SetActiveWindow(window.GetSafeHwnd());
+    session.Load([&window](const std::string& text) { window.ShowLoadProgress(text); });
+    if (!session.tags().loaded()) {
+      std::printf("tags %s: %s; make it in the workspace with\n  %s\n", options.tags.c_str(),
+                  session.tags().failure().c_str(), HostOptions::CtagsCommand().c_str());
+    }
+    std::printf("tags %s: %u tags", options.tags.c_str(), static_cast<unsigned>(session.tags().tags().size()));
+    if (session.tags().invalidLines()) std::printf(", %d lines not understood", session.tags().invalidLines());
+    std::printf("\nprofile %s\n", options.profile.c_str());
+    std::fflush(stdout);
     if (!session.Start(error)) return Fail(error);
     // After a load long enough to show its progress, how long the person waited.
     if (session.loadWasLong()) {
-      std::fprintf(stderr, "ready: the window shows %.1f s after the program started\n", SecondsSinceStart());
+      std::fprintf(stderr, "ready: tags and workspace loaded %.1f s after the program started\n", SecondsSinceStart());
     }
     if (!script.empty()) {
       ScriptRunner runner(window, session);

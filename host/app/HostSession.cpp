@@ -27,8 +27,11 @@ void SplitName(const std::string& name, std::string& bare, std::string& extensio
 HostSession::HostSession(const HostOptions& options) : m_options(options) {
   m_workspace.SetExtraFilesPath(CString(m_options.extraFiles.c_str()));
   m_tags.SetJumpByLine(m_options.jumpByLine);
+}
+
+void HostSession::Load(const Progress& show) {
   // The tags are read on a second thread while this one scans the workspace:
-  // neither needs the other. Only this thread writes the progress line.
+  // neither needs the other. Only this thread writes the progress.
   std::atomic<size_t> stepsDone(0), stepsTotal(0);
   m_tags.SetProgress([&](size_t done, size_t total) {
     stepsDone = done;
@@ -36,33 +39,39 @@ HostSession::HostSession(const HostOptions& options) : m_options(options) {
   });
   std::future<bool> reading = std::async(std::launch::async, [this] { return m_tags.Load(m_options.tags.c_str()); });
   ConsoleProgress progress("loading");
-  auto show = [&] {
+  auto update = [&] {
     if (!progress.Due()) return;
     size_t total = stepsTotal;
     std::string tags = reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? "tags read"
                        : total == 0 ? "tags file being read"
                                     : "tags " + ConsoleProgress::Percent(stepsDone, total);
-    progress.Update(tags + ", workspace " + ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) +
-                    " files");
+    std::string state = tags + ", workspace " +
+                        ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) + " files";
+    progress.Update(state);
+    if (show) show("loading: " + state);
   };
-  ScanFolder("", show);
+  ScanFolder("", update);
   RebuildCatalog();
-  while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) show();
+  while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) update();
   reading.get();
   m_tags.SetProgress(nullptr);
   progress.Finish(ConsoleProgress::Count(m_tags.tags().size()) + " tags, " +
                   ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) + " files");
+  if (show) show("");
   m_loadWasLong = progress.shown();
 }
 
-bool HostSession::LoadTags() {
+bool HostSession::LoadTags(const Progress& show) {
   ConsoleProgress progress("reading the tags");
-  m_tags.SetProgress([&progress](size_t done, size_t total) {
-    if (progress.Due()) progress.Update(ConsoleProgress::Percent(done, total));
+  m_tags.SetProgress([&](size_t done, size_t total) {
+    if (!progress.Due()) return;
+    progress.Update(ConsoleProgress::Percent(done, total));
+    if (show) show("reading the tags: " + ConsoleProgress::Percent(done, total));
   });
   bool read = m_tags.Load(m_options.tags.c_str());
   m_tags.SetProgress(nullptr);
   progress.Finish(ConsoleProgress::Count(m_tags.tags().size()) + " tags");
+  if (show) show("");
   m_loadWasLong = progress.shown();
   return read;
 }
@@ -86,8 +95,8 @@ void HostSession::Stop() {
   m_loader.Unload();
 }
 
-bool HostSession::ReloadTags() {
-  bool read = LoadTags();
+bool HostSession::ReloadTags(const Progress& show) {
+  bool read = LoadTags(show);
   m_tags.SetJumpByLine(m_options.jumpByLine);
   return read;
 }

@@ -4,8 +4,9 @@
 // file, the file catalog the file picker shows, and the loaded module with
 // its operation table. Start and Stop load and unload the module exactly as
 // the add-in does; Restart does both (the module then reads its settings
-// again from the profile store). The tags are read while the workspace is
-// scanned, and both show their progress on the console when they take a while.
+// again from the profile store). Load reads the tags while it scans the
+// workspace; both show their progress on the console when they take a
+// while, and to whoever asks for it (the main window's status line).
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +19,15 @@
 
 class HostSession {
  public:
+  // What a load shows as it goes: one line of text, "" when it is over.
+  using Progress = std::function<void(const std::string& text)>;
+
   explicit HostSession(const HostOptions& options);
   ~HostSession();
+
+  // Reads the tags on a second thread while this one scans the workspace
+  // and builds the catalog.
+  void Load(const Progress& show = Progress());
 
   // Loads ZorvoReg.mod and calls ZorvoRegCreate; the IDE's main window must
   // exist (SetMainWindow) so that the module finds its frame. False with a
@@ -35,7 +43,7 @@ class HostSession {
   const HostOptions& options() const { return m_options; }
 
   // Reads the tags file again (the F5 request); false when it cannot be read.
-  bool ReloadTags();
+  bool ReloadTags(const Progress& show = Progress());
   // The catalog again from the workspace's files (scanned ones and those the
   // module's synchronisation added).
   void RebuildCatalog();
@@ -47,7 +55,7 @@ class HostSession {
   std::string WorkspacePath(const std::string& relative) const;
 
  private:
-  bool LoadTags();
+  bool LoadTags(const Progress& show);
   // Adds the folder's files to the workspace, calling tick after each.
   void ScanFolder(const std::string& relativeFolder, const std::function<void()>& tick);
 

@@ -180,9 +180,28 @@ void MainWindow::RebuildCatalog() {
 }
 
 void MainWindow::ReloadTags() {
-  m_session.ReloadTags();
-  if (TagBrowserDialog* open = tagBrowser()) open->SetTags(m_session.tags().tags());
-  UpdateTitle();
+  // The old tags and the browser's keys of them go before the new ones come
+  // (a big tree's tags do not fit twice), and its list asks no row of tags
+  // that are gone.
+  TagBrowserDialog* open = tagBrowser();
+  if (open) open->SetTags({});
+  bool read = m_session.ReloadTags([this](const std::string& text) { ShowLoadProgress(text); });
+  if (TagBrowserDialog* still = tagBrowser()) still->SetTags(m_session.tags().tags());
+  if (!read) SetStatus("F5: the tags file " + m_session.tags().path() + " " + m_session.tags().failure() + "; no tags.");
+}
+
+void MainWindow::ShowLoadProgress(const std::string& text) {
+  SetStatus(text);
+  if (m_status) ::UpdateWindow(m_status);
+  if (TagBrowserDialog* open = tagBrowser()) {
+    // The browser's own line says it while the load lasts; its filter says it after.
+    HWND line = open->ItemHwnd(kStatusLineId);
+    if (line && !text.empty()) {
+      ::SetWindowTextA(line, text.c_str());
+      ::UpdateWindow(line);
+    }
+  }
+  if (text.empty()) UpdateTitle();
 }
 
 void MainWindow::OnTagChosen(TagEntry* tag) {

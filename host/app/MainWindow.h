@@ -28,7 +28,13 @@ class MainWindow : public CWnd {
   ExtraFilesWindow* OpenExtraFiles();
   // Closes the dialogs and windows, unloads and loads the module again.
   bool RestartModule(std::string& error);
+  // Reads the tags again (F5). An open tag browser lets go of its tags first
+  // and gets the new ones; the status line says what failed.
   void ReloadTags();
+  // What a load of the session shows as it goes, in the status line (and an
+  // open tag browser's), painted at once: the load runs on this thread. ""
+  // when it is over; the title then counts the tags again.
+  void ShowLoadProgress(const std::string& text);
   // The file picker's catalog again from the workspace's files.
   void RebuildCatalog();
 

@@ -23,21 +23,25 @@ void TagsPart::AddLine(std::string_view line) {
     ++skippedKinds;
     return;
   }
-  // Undone escapes only ever shorten a text.
+  // The three texts one after the other, each ending in a zero; undone
+  // escapes only ever shorten a text. A text ends at a zero byte of its own,
+  // as the host's texts always did, and the next one still follows it.
   char* room = texts.Room(fields.name.size() + fields.scope.size() + fields.pattern.size() + 3);
   char* out = room;
+  auto end = [&out](size_t written) {
+    out += FindByte(out, out + written, '\0') - out;
+    *out++ = '\0';
+  };
   CopyBytes(out, fields.name.data(), fields.name.size());
-  out += fields.name.size();
-  *out++ = '\0';
-  out += UnescapeFieldValue(fields.scope, out);
-  *out++ = '\0';
-  size_t searchString = UnescapePattern(fields.pattern, fields.delimiter, out);
-  out += searchString;
-  *out++ = '\0';
+  end(fields.name.size());
+  end(UnescapeFieldValue(fields.scope, out));
+  char* pattern = out;
+  end(UnescapePattern(fields.pattern, fields.delimiter, out));
+  const bool searchString = out - pattern > 1;
   texts.Keep(static_cast<size_t>(out - room));
   tags.push_back(PartTag{room, fields.line, FileNumber(fields.file), static_cast<int8_t>(typeCode),
                          static_cast<uint8_t>(kind), static_cast<uint8_t>(fields.scopeKind),
-                         fields.patternFromLineStart, fields.patternToLineEnd, searchString > 0});
+                         fields.patternFromLineStart, fields.patternToLineEnd, searchString});
 }
 
 void TagsPart::ExpectBytes(uint64_t bytes) {

@@ -2,10 +2,13 @@
 // threads, files and names found through hashes) gives the tags, in file
 // order, that the same lines give a few at a time.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 #include "ProgramRunner.h"
+#include "host/tagstore/TagKind.h"
 #include "host/tagstore/TagSet.h"
 
 namespace {
@@ -74,6 +77,92 @@ TEST(TagSetLoad, ALargeFileGivesTheTagsThatSmallPiecesGive) {
   EXPECT_EQ(whole.tags()[0]->File(), whole.tags()[150]->File());
   EXPECT_NE(whole.tags()[0]->File(), whole.tags()[3]->File());
   EXPECT_EQ(std::string(whole.tags()[7]->FileName()), folder + "src\\part6.cpp");
+}
+
+// The file is cut in two at the first line start from its middle on, each
+// half read by a thread of its own: wherever the middle falls (on a line
+// start, on a line end, between a CR and its LF, inside a line), every line
+// is read once and whole.
+TEST(TagSetLoad, TheTwoHalvesMeetAtALineStartWhereverTheMiddleFalls) {
+  std::string folder = FreshFolder("zr-tagset-halves");
+  // 14,000 lines of 100 bytes, CR LF ends: 1.4 MB, enough for two threads.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 14000; ++i) {
+    char line[128];
+    snprintf(line, sizeof line, "t%05d\tsrc/x%02d.c\t/^int t%05d = 0; %s$/;\"\tkind:variable\tline:%d", i, i % 50, i,
+             std::string(38, 'x').c_str(), i + 1);
+    lines.push_back(line);
+  }
+  ASSERT_EQ(lines[0].size() + 2, 100u);
+  // The first line grows by `shift` bytes: the middle moves by half as many.
+  for (int shift : {0, 1, 2, 3, 4, 98, 99, 100, 101, 150}) {
+    std::vector<std::string> shifted = lines;
+    shifted[0].insert(shifted[0].find(" = 0;"), static_cast<size_t>(shift), 'y');
+    std::string text;
+    for (const std::string& line : shifted) text += line + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(folder + "tags", text));
+    TagSet tags;
+    ASSERT_TRUE(tags.Load((folder + "tags").c_str()));
+    ASSERT_EQ(tags.tags().size(), shifted.size()) << "shift " << shift;
+    EXPECT_EQ(tags.invalidLines(), 0) << "shift " << shift;
+    for (size_t i = 0; i < shifted.size(); ++i) {
+      ASSERT_EQ(tags.tags()[i]->TagsLine(), static_cast<int>(i) + 1) << "shift " << shift;
+      ASSERT_EQ(shifted[i].compare(0, 6, tags.tags()[i]->Name()), 0) << "shift " << shift << ", line " << i;
+    }
+    // The line at the middle, whole: its pattern is the one written.
+    const std::string& middle = shifted[shifted.size() / 2];
+    size_t pattern = middle.find("\t/") + 1;
+    EXPECT_EQ("/" + std::string(tags.tags()[shifted.size() / 2]->SearchString()) + "/",
+              middle.substr(pattern, middle.find(";\"") - pattern))
+        << "shift " << shift;
+  }
+}
+
+// More tags than one thread links alone, sorted by name as ctags sorts
+// them: every member finds its class, whichever half of the files it fell in.
+TEST(TagSetLoad, ALargeSortedSetLinksEveryMemberToItsClass) {
+  std::vector<std::string> lines = ManyLines(70000);
+  std::sort(lines.begin(), lines.end());
+  std::string folder = FreshFolder("zr-tagset-links");
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  ASSERT_TRUE(WriteFileBytes(folder + "tags", text));
+  TagSet tags;
+  ASSERT_TRUE(tags.Load((folder + "tags").c_str()));
+  ASSERT_EQ(tags.tags().size(), 70000u);
+  for (TagEntry* tag : tags.tags()) {
+    if (tag->TypeCode() == TagClass) {
+      ASSERT_EQ(tag->Parent(), nullptr) << tag->Name();
+      ASSERT_STREQ(tag->Namespace(), "ns") << tag->Name();
+      continue;
+    }
+    ASSERT_NE(tag->Parent(), nullptr) << tag->Name();
+    ASSERT_STREQ(("ns::" + std::string(tag->Parent()->Name())).c_str(), tag->Scope()) << tag->Name();
+    ASSERT_EQ(tag->Parent()->File(), tag->File()) << tag->Name();
+  }
+}
+
+// A tags file not sorted by name (ctags --sort=no, or foldcase): the scopes
+// are looked up all the same.
+TEST(TagSetLoad, AFileNotSortedByNameFindsItsParentsAllTheSame) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 60; ++i) {
+    // Classes and members of one file in an order of their own, name order nowhere.
+    int c = (i * 37) % 60;
+    std::string owner = "K" + std::to_string(c);
+    lines.push_back(owner + "\tk.h\t/^class " + owner + " {$/;\"\tkind:class\tline:" + std::to_string(2 * c + 1));
+    lines.push_back("a" + std::to_string(c) + "\tk.h\t/^  int a;$/;\"\tkind:member\tline:" + std::to_string(2 * c + 2) +
+                    "\tclass:" + owner);
+  }
+  std::reverse(lines.begin(), lines.end());
+  TagSet tags;
+  tags.AddLines(lines, "C:\\");
+  ASSERT_EQ(tags.tags().size(), 120u);
+  for (TagEntry* tag : tags.tags()) {
+    if (tag->TypeCode() != TagMemVar) continue;
+    ASSERT_NE(tag->Parent(), nullptr) << tag->Name();
+    EXPECT_STREQ(tag->Parent()->Name(), tag->Scope()) << tag->Name();
+  }
 }
 
 // The progress of a load as the console line shows it: kilobytes of the
