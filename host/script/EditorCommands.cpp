@@ -66,6 +66,7 @@ void EditCommand(ScriptContext& context, const ScriptLine& line) {
 void ReloadCommand(ScriptContext& context, const ScriptLine&) {
   context.window().ReloadTags();
   context.Say("tags read again: " + std::to_string(context.session().tags().tags().size()) + " tags");
+  if (!context.window().statusText().empty()) context.Say("status line: " + context.window().statusText());
 }
 
 void RestartCommand(ScriptContext& context, const ScriptLine&) {

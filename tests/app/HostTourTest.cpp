@@ -119,4 +119,30 @@ TEST(HostCommandLine, AKeyThatNeverGetsCtrlHeldFailsTheScript) {
   EXPECT_NE(run.output.find("row 0 selected"), std::string::npos) << run.output;
 }
 
+// F5 with the tag browser open: the browser holds the tags read again; a
+// tags file that cannot be read leaves no tags and the status line says why.
+TEST(HostReload, TheBrowserGetsTheTagsReadAgainAndAFileThatCannotBeReadIsNamed) {
+  std::string workspace = FreshFolder("zr-reload");
+  for (const char* file : {"shapes.h", "shapes.cpp", "tags"}) {
+    ASSERT_TRUE(CopyFileA((BinFolder() + "app-fixtures\\" + file).c_str(), (workspace + file).c_str(), FALSE));
+  }
+  std::string folder = workspace.substr(0, workspace.size() - 1);
+  ASSERT_TRUE(WriteFileBytes(workspace + "f5.txt", "open tags\ntype tag radius\nkey tag F5\nrows\nreload\n"));
+  ProgramResult run = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder + "\" --profile \"" + workspace +
+                                                          "host.ini\" --script \"" + workspace + "f5.txt\"");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  size_t f5 = run.output.find("> key tag F5");
+  ASSERT_NE(f5, std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("status line \"1 of ", f5), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("status line: ", f5), std::string::npos) << run.output;
+
+  ProgramResult missing = RunProgram("zorvoreg-host.exe", "--workspace \"" + folder + "\" --tags \"" + workspace +
+                                                              "gone.tags\" --profile \"" + workspace + "host.ini\" --script \"" +
+                                                              workspace + "f5.txt\"");
+  EXPECT_NE(missing.output.find("tags read again: 0 tags"), std::string::npos) << missing.output;
+  EXPECT_NE(missing.output.find("status line: F5: the tags file " + workspace + "gone.tags cannot be opened; no tags."),
+            std::string::npos)
+      << missing.output;
+}
+
 }  // namespace
