@@ -22,16 +22,8 @@ int CompareName(const char* name, std::string_view text) { return CompareText(na
 // file (ctags --sort=yes) are in that order already; others are sorted here.
 class TagsByName {
  public:
-  TagsByName(const TagArray& tags, const TagsByFile& files) : m_tags(tags), m_files(files) {
-    // Each tag against the one before it, the two halves at once.
-    bool sorted[2] = {true, true};
-    const size_t halves = tags.size() >= kTagsWorthAHelper ? 2 : 1;
-    InParallel(halves, [&](size_t half) {
-      size_t from = std::max<size_t>(1, half * tags.size() / halves), to = (half + 1) * tags.size() / halves;
-      for (size_t i = from; i < to && sorted[half]; ++i)
-        sorted[half] = CompareTexts(tags[i - 1].Name(), tags[i].Name()) <= 0;
-    });
-    if (sorted[0] && sorted[1]) {
+  TagsByName(const TagArray& tags, const TagsByFile& files, bool sortedByName) : m_tags(tags), m_files(files) {
+    if (sortedByName) {
       m_byName = &files.byFile;
       return;
     }
@@ -75,10 +67,11 @@ bool Encloses(int a, int b, int line) {
 }
 
 // The qualified names of the namespace tags, sorted, each once, kept in names.
-std::vector<std::string_view> Namespaces(const TagArray& tags, TextArena& names) {
+std::vector<std::string_view> Namespaces(const TagArray& tags, const std::vector<uint32_t>& namespaceTags,
+                                         TextArena& names) {
   std::vector<std::string> qualified;
-  for (const TagEntry& tag : tags) {
-    if (tag.TypeCode() != TagNSpace) continue;
+  for (uint32_t i : namespaceTags) {
+    const TagEntry& tag = tags[i];
     qualified.push_back(*tag.Scope() ? std::string(tag.Scope()) + "::" + tag.Name() : std::string(tag.Name()));
   }
   std::sort(qualified.begin(), qualified.end());
@@ -142,25 +135,23 @@ long FindParent(const TagArray& tags, size_t index, const TagsByName& scopes) {
 
 }  // namespace
 
-void LinkTags(TagArray& tags, const TagsByFile& files, TextArena& names) {
-  const std::vector<std::string_view> namespaces = Namespaces(tags, names);
+void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names) {
+  const std::vector<std::string_view> namespaces = Namespaces(tags, noted.namespaceTags, names);
   const int namespaceScope = ScopeKindNumber("namespace");
-  // Each half of the tags, and then each half of the files, on a thread of its own.
-  const size_t halves = tags.size() >= kTagsWorthAHelper ? 2 : 1;
+  // Each half of the scoped tags, and then each half of the files, on a thread of its own.
+  const size_t halves = noted.scoped.size() >= kTagsWorthAHelper ? 2 : 1;
   std::vector<uint8_t> scoped(tags.size());
   InParallel(halves, [&](size_t half) {
-    for (size_t i = half * tags.size() / halves, end = (half + 1) * tags.size() / halves; i < end; ++i) {
-      TagEntry& tag = tags[i];
-      tag.SetParent(nullptr);
-      tag.SetNamespace("");
-      if (!*tag.Scope()) continue;
-      scoped[i] = 1;
+    const size_t count = noted.scoped.size();
+    for (size_t at = half * count / halves, end = (half + 1) * count / halves; at < end; ++at) {
+      TagEntry& tag = tags[noted.scoped[at]];
+      scoped[noted.scoped[at]] = 1;
       bool inNamespace = tag.ScopeKindNumber() == namespaceScope;
       tag.SetNamespace(inNamespace ? tag.Scope() : NamespacePart(tag.Scope(), namespaces));
     }
   });
   // File by file: the file's tags stay in the cache while its scopes are looked up.
-  const TagsByName scopes(tags, files);
+  const TagsByName scopes(tags, files, noted.sortedByName);
   const size_t fileCount = files.fileStart.size() - 1;
   size_t middleFile = 0;
   while (middleFile < fileCount && files.fileStart[middleFile] < files.byFile.size() / 2) ++middleFile;
@@ -171,7 +162,7 @@ void LinkTags(TagArray& tags, const TagsByFile& files, TextArena& names) {
       uint32_t i = files.byFile[at];
       if (!scoped[i]) continue;
       long parent = FindParent(tags, i, scopes);
-      if (parent >= 0) tags[i].SetParent(&tags[static_cast<size_t>(parent)]);
+      tags[i].SetParent(parent >= 0 ? &tags[static_cast<size_t>(parent)] : nullptr);
     }
   });
 }

@@ -18,6 +18,14 @@ struct TagsByFile {
   const FileEntry* firstFile;   // file f is firstFile + f
 };
 
-// Sets every tag's namespace and parent. The namespaces' qualified names go
-// into names, where the tags' namespaces point.
-void LinkTags(TagArray& tags, const TagsByFile& files, TextArena& names);
+// What the tags' reader noted of them on the way.
+struct TagsToLink {
+  const std::vector<uint32_t>& scoped;          // the positions of the tags with a scope, ascending
+  const std::vector<uint32_t>& namespaceTags;   // the positions of the namespace tags
+  bool sortedByName;                            // in strcmp order of their names (ctags --sort=yes)
+};
+
+// Sets the namespace and the parent of the tags with a scope (the others'
+// are "" and none). The namespaces' qualified names go into names, where
+// the tags' namespaces point.
+void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names);

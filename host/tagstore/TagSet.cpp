@@ -11,6 +11,7 @@
 #include "host/tagstore/TagLinks.h"
 #include "host/tagstore/TagsFile.h"
 #include "host/tagstore/TagsPart.h"
+#include "host/tagstore/TextScan.h"
 
 // A tag costs its texts and this much: a host of a million tags has no room to spare.
 static_assert(sizeof(TagEntry) == (sizeof(void*) == 8 ? 48 : 32), "TagEntry grew");
@@ -166,24 +167,39 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
   for (const TagsPart& part : parts) fileNumbers.push_back(FilesOf(part, folder, byWritten, byPath));
 
   // The tags held first (their parents are distances: they stay right), then
-  // each part's, made by a thread of its own.
+  // each part's, made by a thread of its own, which notes what the links need.
   std::vector<size_t> firstOf(parts.size() + 1, m_tags.size());
   for (size_t p = 0; p < parts.size(); ++p) firstOf[p + 1] = firstOf[p] + parts[p].tags.size();
   TagArray tags(firstOf.back());
+  std::vector<std::vector<uint32_t>> scoped(parts.size() + 1), namespaceTags(parts.size() + 1);
+  bool sorted = true;
   for (size_t i = 0; i < m_tags.size(); ++i) {
     TagEntry& tag = tags.Make(i, m_tags[i]);
     if (heldFiles[i] != kNoFile) tag.SetFile(&m_files[heldFiles[i]]);
+    if (*tag.Scope()) scoped[0].push_back(static_cast<uint32_t>(i));
+    if (tag.TypeCode() == TagNSpace) namespaceTags[0].push_back(static_cast<uint32_t>(i));
+    sorted = sorted && (i == 0 || CompareTexts(tags[i - 1].Name(), tag.Name()) <= 0);
   }
   InParallel(parts.size(), [&](size_t p) {
     size_t at = firstOf[p];
     for (const PartTag& made : parts[p].tags) {
-      TagEntry& tag = tags.Make(at++, made.texts, &m_files[fileNumbers[p][made.file]], made.typeCode, made.line);
+      TagEntry& tag = tags.Make(at, made.texts, &m_files[fileNumbers[p][made.file]], made.typeCode, made.line);
       tag.SetPatternAnchors(made.fromLineStart, made.toLineEnd);
       tag.SetKindNumbers(made.kind, made.scopeKind);
       if (made.hasSearchString && !m_jumpByLine) tag.SetJumpLine(-1);
+      if (made.hasScope) scoped[p + 1].push_back(static_cast<uint32_t>(at));
+      if (made.typeCode == TagNSpace) namespaceTags[p + 1].push_back(static_cast<uint32_t>(at));
+      ++at;
     }
     std::vector<PartTag>().swap(parts[p].tags);
   });
+  // Sorted as a whole: each piece sorted, and each one's first name after the last before it.
+  for (size_t p = 0; p < parts.size(); ++p) {
+    sorted = sorted && parts[p].sortedByName;
+    size_t first = firstOf[p];
+    if (sorted && first > 0 && first < firstOf[p + 1])
+      sorted = CompareTexts(tags[first - 1].Name(), tags[first].Name()) <= 0;
+  }
   m_tags = std::move(tags);
   for (TagsPart& part : parts) {
     m_texts.Absorb(std::move(part.texts));
@@ -193,8 +209,13 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
   m_order.resize(m_tags.size());
   for (size_t i = 0; i < m_tags.size(); ++i) m_order[i] = &m_tags[i];
   IndexFiles();
+  for (size_t p = 1; p < scoped.size(); ++p) {
+    scoped[0].insert(scoped[0].end(), scoped[p].begin(), scoped[p].end());
+    namespaceTags[0].insert(namespaceTags[0].end(), namespaceTags[p].begin(), namespaceTags[p].end());
+  }
   m_namespaces.Clear();
-  LinkTags(m_tags, TagsByFile{m_byFile, m_fileStart, m_files.data()}, m_namespaces);
+  LinkTags(m_tags, TagsByFile{m_byFile, m_fileStart, m_files.data()}, TagsToLink{scoped[0], namespaceTags[0], sorted},
+           m_namespaces);
 }
 
 uint32_t TagSet::FileNumber(const TagEntry* tag) const {

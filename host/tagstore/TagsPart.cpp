@@ -39,9 +39,11 @@ void TagsPart::AddLine(std::string_view line) {
   end(UnescapePattern(fields.pattern, fields.delimiter, out));
   const bool searchString = out - pattern > 1;
   texts.Keep(static_cast<size_t>(out - room));
+  if (sortedByName && !tags.empty()) sortedByName = CompareTexts(tags.back().texts, room) <= 0;
   tags.push_back(PartTag{room, fields.line, FileNumber(fields.file), static_cast<int8_t>(typeCode),
                          static_cast<uint8_t>(kind), static_cast<uint8_t>(fields.scopeKind),
-                         fields.patternFromLineStart, fields.patternToLineEnd, searchString});
+                         fields.patternFromLineStart, fields.patternToLineEnd, searchString,
+                         !fields.scope.empty()});
 }
 
 void TagsPart::ExpectBytes(uint64_t bytes) {

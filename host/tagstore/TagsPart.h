@@ -20,6 +20,7 @@ struct PartTag {
   bool fromLineStart;
   bool toLineEnd;
   bool hasSearchString;   // not empty: the tag is found by its pattern
+  bool hasScope;
 };
 
 class TagsPart {
@@ -35,6 +36,8 @@ class TagsPart {
   TextArena fileNames;
   int invalidLines = 0;
   int skippedKinds = 0;
+  // Each tag's name sorts after the one before it (strcmp order, as ctags --sort=yes).
+  bool sortedByName = true;
 
  private:
   uint32_t FileNumber(std::string_view written);
