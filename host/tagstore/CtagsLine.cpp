@@ -38,26 +38,29 @@ bool IsEscapedInPattern(char ch, char delimiter) {
 // past the closing delimiter.
 bool FindPattern(std::string_view line, size_t& pos, CtagsFields& fields) {
   const char delimiter = line[pos];
-  char last = 0;
-  bool lastEscaped = false;
-  for (size_t i = pos + 1; i < line.size(); ++i) {
-    char ch = line[i];
-    if (ch == '\\' && i + 1 < line.size() && IsEscapedInPattern(line[i + 1], delimiter)) {
-      last = line[++i];
-      lastEscaped = true;
-    } else if (ch == delimiter) {
-      fields.delimiter = delimiter;
-      fields.pattern = line.substr(pos + 1, i - pos - 1);
-      fields.patternFromLineStart = line[pos + 1] == '^';
-      fields.patternToLineEnd = last == '$' && !lastEscaped;
-      pos = i + 1;
-      return true;
-    } else {
-      last = ch;
-      lastEscaped = false;
+  const char* const start = line.data() + pos + 1;
+  const char* const end = line.data() + line.size();
+  const char* escapedTo = nullptr;   // just past the last escape undone
+  for (const char* p = start;;) {
+    p = FindEither(p, end, delimiter, '\\');
+    if (p == end) return false;
+    if (*p == '\\') {
+      // An escape undone takes the next character too; any other backslash stands for itself.
+      if (p + 1 < end && IsEscapedInPattern(p[1], delimiter)) {
+        p += 2;
+        escapedTo = p;
+      } else {
+        ++p;
+      }
+      continue;
     }
+    fields.delimiter = delimiter;
+    fields.pattern = std::string_view(start, static_cast<size_t>(p - start));
+    fields.patternFromLineStart = start[0] == '^';
+    fields.patternToLineEnd = p > start && p[-1] == '$' && escapedTo != p;
+    pos = static_cast<size_t>(p - line.data()) + 1;
+    return true;
   }
-  return false;
 }
 
 bool Same(std::string_view a, std::string_view b) { return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size()); }

@@ -52,7 +52,8 @@ void TagSet::Clear() {
   m_tags = TagArray();
   std::vector<TagEntry*>().swap(m_order);
   std::vector<FileEntry>().swap(m_files);
-  std::vector<std::string>().swap(m_fileWritten);
+  std::vector<std::string_view>().swap(m_fileWritten);
+  m_fileNames.Clear();
   std::vector<uint32_t>().swap(m_byFile);
   std::vector<uint32_t>().swap(m_fileStart);
   m_texts.Clear();
@@ -118,24 +119,23 @@ void TagSet::AddLines(const std::vector<std::string>& lines, const std::string& 
   Absorb(parts, folder);
 }
 
-std::vector<uint32_t> TagSet::FilesOf(const TagsPart& part, const std::string& folder,
-                                      std::unordered_map<std::string, uint32_t>& byWritten,
-                                      std::unordered_map<std::string, uint32_t>& byPath) {
+std::vector<uint32_t> TagSet::FilesOf(const TagsPart& part, const std::string& folder, FileNumbers& byWritten,
+                                      FileNumbers& byPath) {
   std::vector<uint32_t> numbers;
   numbers.reserve(part.files.size());
-  for (std::string_view writtenView : part.files) {
+  for (std::string_view written : part.files) {
     // Each name as written is resolved once; names written differently that
     // resolve to one path share its file.
-    std::string written(writtenView);
     auto known = byWritten.find(written);
     if (known != byWritten.end()) {
       numbers.push_back(known->second);
       continue;
     }
-    std::string fullPath = ResolvePath(written, folder);
+    std::string_view kept(m_fileNames.Copy(written.data(), written.size()), written.size());
+    std::string fullPath = ResolvePath(std::string(written), folder);
     auto same = byPath.find(fullPath);
     if (same != byPath.end()) {
-      numbers.push_back(byWritten[written] = same->second);
+      numbers.push_back(byWritten[kept] = same->second);
       continue;
     }
     std::string pathText = fullPath.compare(0, folder.size(), folder) == 0 ? fullPath.substr(folder.size()) : fullPath;
@@ -146,9 +146,10 @@ std::vector<uint32_t> TagSet::FilesOf(const TagsPart& part, const std::string& f
     std::string extension = dot == std::string::npos || dot == 0 ? std::string() : name.substr(dot + 1);
     uint32_t number = static_cast<uint32_t>(m_files.size());
     m_files.emplace_back(bare.c_str(), extension.c_str(), pathText.c_str(), fullPath.c_str());
-    m_fileWritten.push_back(written);
-    byPath.emplace(std::move(fullPath), number);
-    byWritten.emplace(std::move(written), number);
+    m_fileWritten.push_back(kept);
+    // The file's own text of its path: it stays where it is when m_files grows.
+    byPath.emplace(std::string_view(m_files.back().FullPath(), fullPath.size()), number);
+    byWritten.emplace(kept, number);
     numbers.push_back(number);
   }
   return numbers;
@@ -158,7 +159,7 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
   // The files: those the set has, then the parts' new ones in the order they appear.
   std::vector<uint32_t> heldFiles;
   for (const TagEntry& tag : m_tags) heldFiles.push_back(FileNumber(&tag));
-  std::unordered_map<std::string, uint32_t> byWritten, byPath;
+  FileNumbers byWritten, byPath;
   for (uint32_t f = 0; f < m_files.size(); ++f) {
     byWritten.emplace(m_fileWritten[f], f);
     byPath.emplace(m_files[f].FullPath(), f);
@@ -255,7 +256,7 @@ std::optional<CtagsEntry> TagSet::EntryOf(const TagEntry* tag) const {
   CtagsEntry entry;
   entry.name = tag->Name();
   uint32_t file = FileNumber(tag);
-  if (file != kNoFile) entry.file = m_fileWritten[file];
+  if (file != kNoFile) entry.file = std::string(m_fileWritten[file]);
   entry.searchString = tag->SearchString();
   entry.patternFromLineStart = tag->PatternFromLineStart();
   entry.patternToLineEnd = tag->PatternToLineEnd();

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 #include "host/tagstore/CtagsLine.h"
@@ -78,11 +79,12 @@ class TagSet {
   bool ReadFile();
   // Makes the parts' tags this set's, after those it holds, and links them all.
   void Absorb(std::vector<TagsPart>& parts, const std::string& folder);
+  // Files by a text of theirs that lives as long as the set's files.
+  using FileNumbers = std::unordered_map<std::string_view, uint32_t>;
   // The set's number of each file of the part, new files added; the maps
   // hold the numbers of the names as written and of the full paths.
-  std::vector<uint32_t> FilesOf(const TagsPart& part, const std::string& folder,
-                                std::unordered_map<std::string, uint32_t>& byWritten,
-                                std::unordered_map<std::string, uint32_t>& byPath);
+  std::vector<uint32_t> FilesOf(const TagsPart& part, const std::string& folder, FileNumbers& byWritten,
+                                FileNumbers& byPath);
   void IndexFiles();
   void ApplyLines();
   size_t IndexOf(const TagEntry* tag) const;
@@ -94,7 +96,8 @@ class TagSet {
   TagArray m_tags;                     // in tags-file order
   std::vector<TagEntry*> m_order;      // &m_tags[i]
   std::vector<FileEntry> m_files;
-  std::vector<std::string> m_fileWritten;   // each file's name as first written
+  std::vector<std::string_view> m_fileWritten;   // each file's name as first written, kept in m_fileNames
+  TextArena m_fileNames;
   std::vector<uint32_t> m_byFile;      // tag positions grouped by file, in file order within
   std::vector<uint32_t> m_fileStart;   // m_byFile[m_fileStart[f] .. m_fileStart[f + 1]) are file f's
   TextArena m_texts;                   // the tags' texts

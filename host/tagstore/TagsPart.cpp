@@ -76,33 +76,27 @@ uint32_t TagsPart::FileNumber(std::string_view written) {
   // Lines of one file often follow each other.
   if (!files.empty() && SameText(files[m_lastFile], written)) return m_lastFile;
   const uint32_t hash = HashOf(written);
-  if (m_slots.empty()) {
-    m_slots.assign(256, 0);
-    m_slotHashes.assign(256, 0);
-  }
+  if (m_slots.empty()) m_slots.assign(256, Slot{0, 0});
   size_t mask = m_slots.size() - 1;
-  size_t slot = hash & mask;
-  for (; m_slots[slot]; slot = (slot + 1) & mask) {
-    if (m_slotHashes[slot] == hash && SameText(files[m_slots[slot] - 1], written)) return m_lastFile = m_slots[slot] - 1;
+  size_t at = hash & mask;
+  for (; m_slots[at].file; at = (at + 1) & mask) {
+    if (m_slots[at].hash == hash && SameText(files[m_slots[at].file - 1], written)) return m_lastFile = m_slots[at].file - 1;
   }
   m_lastFile = static_cast<uint32_t>(files.size());
   files.emplace_back(fileNames.Copy(written.data(), written.size()), written.size());
   if (2 * files.size() <= m_slots.size()) {
-    m_slots[slot] = m_lastFile + 1;
-    m_slotHashes[slot] = hash;
+    m_slots[at] = Slot{hash, m_lastFile + 1};
     return m_lastFile;
   }
   // Half full: twice the slots, every file placed again.
-  std::vector<uint32_t> slots(2 * m_slots.size(), 0), hashes(slots.size());
+  std::vector<Slot> slots(2 * m_slots.size(), Slot{0, 0});
   mask = slots.size() - 1;
   for (uint32_t number = 0; number < files.size(); ++number) {
     uint32_t h = HashOf(files[number]);
-    size_t at = h & mask;
-    while (slots[at]) at = (at + 1) & mask;
-    slots[at] = number + 1;
-    hashes[at] = h;
+    size_t to = h & mask;
+    while (slots[to].file) to = (to + 1) & mask;
+    slots[to] = Slot{h, number + 1};
   }
   m_slots.swap(slots);
-  m_slotHashes.swap(hashes);
   return m_lastFile;
 }

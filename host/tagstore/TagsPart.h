@@ -43,8 +43,11 @@ class TagsPart {
   uint32_t FileNumber(std::string_view written);
 
   // The files by name: open addressing over a power of two of slots, each
-  // the file's number + 1 (0: empty), beside the name's hash.
-  std::vector<uint32_t> m_slots;
-  std::vector<uint32_t> m_slotHashes;
+  // the name's hash and the file's number + 1 (0: empty).
+  struct Slot {
+    uint32_t hash;
+    uint32_t file;
+  };
+  std::vector<Slot> m_slots;
   uint32_t m_lastFile = 0;   // the file of the line before, looked up first
 };

@@ -24,6 +24,24 @@ inline const char* FindByte(const char* p, const char* end, char c) {
   return p;
 }
 
+// The first a or b in [p, end), or end.
+inline const char* FindEither(const char* p, const char* end, char a, char b) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHighs = 0x8080808080808080ull;
+  const uint64_t patternA = kOnes * static_cast<unsigned char>(a);
+  const uint64_t patternB = kOnes * static_cast<unsigned char>(b);
+  while (end - p >= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    uint64_t x = word ^ patternA, y = word ^ patternB;
+    uint64_t found = ((x - kOnes) & ~x & kHighs) | ((y - kOnes) & ~y & kHighs);
+    if (found) return p + (__builtin_ctzll(found) >> 3);
+    p += 8;
+  }
+  while (p < end && *p != a && *p != b) ++p;
+  return p;
+}
+
 // Copies size bytes, eight at a time where it can (a text of a few dozen
 // bytes: a call into the runtime's memcpy costs more than the copy).
 inline void CopyBytes(char* out, const char* in, size_t size) {
