@@ -4,7 +4,9 @@
 # running its programs natively, prints "== vm32: ctest exit N" and powers the
 # machine off. /zr-env names the project and build folders (the same paths as
 # on the host, which the build's ctest files hold); /zr-args holds ctest's
-# extra arguments, one a line.
+# extra arguments, one a line. Where /zr-tree holds a tags file, the 32-bit
+# host then opens it with /zr-tree/script.txt (its lines prefixed
+# "== vm32: host: ").
 mount -t proc proc /proc
 mountpoint -q /sys || mount -t sysfs sys /sys
 mountpoint -q /dev || mount -t devtmpfs dev /dev
@@ -34,6 +36,16 @@ run_suite() {
   local start=$SECONDS status=0
   (cd "$ZR_BUILD32" && ctest --output-on-failure -j2 "${args[@]}") || status=$?
   echo "== vm32: 32-bit suite took $((SECONDS - start)) s; $(zr_cases_passed "$ZR_BUILD32") test cases passed"
+  if [ -f /zr-tree/tags ]; then
+    start=$SECONDS
+    local host=0
+    "$ZR_ROOT/scripts/wine-run" "$ZR_BUILD32/bin/zorvoreg-host.exe" --workspace /zr-tree --tags /zr-tree/tags \
+      --profile /tmp/zr-host.ini --script /zr-tree/script.txt >/tmp/zr-host.out 2>&1 || host=$?
+    # The progress line's steps left out, its last state kept.
+    tr '\r' '\n' </tmp/zr-host.out | grep -v '^loading: tags \|^$' | sed 's/^/== vm32: host: /'
+    echo "== vm32: the 32-bit host on /zr-tree/tags took $((SECONDS - start)) s, exit $host"
+    [ $host -eq 0 ] || status=1
+  fi
   return $status
 }
 
