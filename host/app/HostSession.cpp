@@ -3,13 +3,9 @@
 #include <chrono>
 #include <future>
 #include "host/app/ConsoleProgress.h"
+#include "host/app/WorkspaceScan.h"
 
 namespace {
-
-// Files that are the host's own or a build's, not sources of the workspace.
-bool IsSkippedName(const std::string& name) {
-  return name.empty() || name[0] == '.' || name.compare(0, 6, "build-") == 0 || name == "build";
-}
 
 void SplitName(const std::string& name, std::string& bare, std::string& extension) {
   size_t dot = name.rfind('.');
@@ -38,6 +34,7 @@ void HostSession::Load(const Progress& show) {
     stepsTotal = total;
   });
   std::future<bool> reading = std::async(std::launch::async, [this] { return m_tags.Load(m_options.tags.c_str()); });
+  std::atomic<size_t> found(0);
   ConsoleProgress progress("loading");
   auto update = [&] {
     if (!progress.Due()) return;
@@ -45,12 +42,12 @@ void HostSession::Load(const Progress& show) {
     std::string tags = reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? "tags read"
                        : total == 0 ? "tags file being read"
                                     : "tags " + ConsoleProgress::Percent(stepsDone, total);
-    std::string state = tags + ", workspace " +
-                        ConsoleProgress::Count(static_cast<size_t>(m_workspace.files().size())) + " files";
+    std::string state = tags + ", workspace " + ConsoleProgress::Count(found) + " files";
     progress.Update(state);
     if (show) show("loading: " + state);
   };
-  ScanFolder("", update);
+  for (const std::string& file : ScanWorkspace(m_options.workspace, {m_options.extraFiles, m_options.tags}, found, update))
+    m_workspace.files().Add(CString(file.c_str()));
   RebuildCatalog();
   while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) update();
   reading.get();
@@ -103,29 +100,6 @@ bool HostSession::ReloadTags(const Progress& show) {
 
 std::string HostSession::WorkspacePath(const std::string& relative) const {
   return m_options.workspace + "\\" + relative;
-}
-
-void HostSession::ScanFolder(const std::string& relativeFolder, const std::function<void()>& tick) {
-  std::string pattern = WorkspacePath(relativeFolder.empty() ? "*" : relativeFolder + "\\*");
-  WIN32_FIND_DATAA found;
-  // Names as they are (no short 8.3 names), fetched in large batches.
-  HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH);
-  if (search == INVALID_HANDLE_VALUE) return;
-  std::vector<std::string> folders;
-  do {
-    std::string name = found.cFileName;
-    if (IsSkippedName(name)) continue;
-    std::string relative = relativeFolder.empty() ? name : relativeFolder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      folders.push_back(relative);
-    } else if (m_options.extraFiles != WorkspacePath(relative) && m_options.tags != WorkspacePath(relative)) {
-      m_workspace.files().Add(CString(relative.c_str()));
-      tick();
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  for (const std::string& folder : folders) ScanFolder(folder, tick);
 }
 
 void HostSession::RebuildCatalog() {

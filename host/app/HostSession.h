@@ -56,8 +56,6 @@ class HostSession {
 
  private:
   bool LoadTags(const Progress& show);
-  // Adds the folder's files to the workspace, calling tick after each.
-  void ScanFolder(const std::string& relativeFolder, const std::function<void()>& tick);
 
   HostOptions m_options;
   ReferenceIde m_ide;

@@ -1,0 +1,17 @@
+#pragma once
+// The files of a workspace folder and all the folders below it, as the host's
+// workspace lists them: names relative to the folder, a folder's own files
+// before those of its subfolders, in the order the system lists them.
+// Folders and files whose names start with a dot, and build folders ("build",
+// "build-*"), are left out, and so are the files named in skip (full paths:
+// the host's own tags and extra-files files). The folders under the top one
+// are scanned by two threads; the order is the same as one thread's.
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+// found counts the files as they are found (by both threads); tick is called,
+// on the calling thread only, after each file it finds.
+std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
+                                       std::atomic<size_t>& found, const std::function<void()>& tick);

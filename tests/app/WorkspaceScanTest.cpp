@@ -1,0 +1,56 @@
+// The workspace's files as the host scans them, two threads taking the top
+// folders: the same names in the same order as a folder-by-folder scan.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <vector>
+#include "ProgramRunner.h"
+#include "host/app/WorkspaceScan.h"
+
+namespace {
+
+// The scan as one thread makes it: a folder's files as the system lists
+// them, then each of its folders in turn.
+void OneByOne(const std::string& root, const std::string& relative, std::vector<std::string>& files) {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((root + relative + "*").c_str(), &entry);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  std::vector<std::string> folders;
+  do {
+    std::string name = entry.cFileName;
+    if (name[0] == '.' || name == "build" || name.compare(0, 6, "build-") == 0) continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      folders.push_back(relative + name + "\\");
+    else if (relative + name != "tags" && relative + name != "zorvoreg.xf")
+      files.push_back(relative + name);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+  for (const std::string& folder : folders) OneByOne(root, folder, files);
+}
+
+TEST(WorkspaceScan, TheTwoThreadsListWhatOneThreadListsInTheSameOrder) {
+  std::string root = FreshFolder("zr-scan");
+  std::string folder = root.substr(0, root.size() - 1);
+  const char* folders[] = {"a", "a\\deep", "a\\deep\\er", "b", "c", ".git", "build", "build-x", "d", "e", "f"};
+  for (const char* name : folders) CreateDirectoryA((root + name).c_str(), nullptr);
+  const char* files[] = {"top.c", "tags", "zorvoreg.xf", ".hidden", "a\\a1.c", "a\\deep\\d1.c", "a\\deep\\er\\e.c",
+                         "a\\a2.h", "b\\b.c", ".git\\config", "build\\out.o", "build-x\\out.o", "d\\d.c", "e\\e1.c",
+                         "e\\e2.c", "f\\f.c", "main.c"};
+  for (const char* name : files) ASSERT_TRUE(WriteFileBytes(root + name, "x"));
+  std::vector<std::string> expected;
+  OneByOne(root, "", expected);
+  ASSERT_EQ(expected.size(), 11u);   // folder c is empty; dotted and build names, tags and zorvoreg.xf are left out
+  std::atomic<size_t> found(0);
+  size_t ticks = 0;
+  std::vector<std::string> scanned =
+      ScanWorkspace(folder, {root + "tags", root + "zorvoreg.xf", "C:\\elsewhere\\tags"}, found, [&] { ++ticks; });
+  EXPECT_EQ(scanned, expected);
+  EXPECT_EQ(found.load(), expected.size());
+  // Ticks come from this thread's files only: at least the top folder's.
+  EXPECT_GE(ticks, 2u);
+  EXPECT_LE(ticks, expected.size());
+}
+
+}  // namespace
