@@ -138,20 +138,12 @@ long FindParent(const TagArray& tags, size_t index, const TagsByName& scopes) {
 void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names) {
   const std::vector<std::string_view> namespaces = Namespaces(tags, noted.namespaceTags, names);
   const int namespaceScope = ScopeKindNumber("namespace");
-  // Each half of the scoped tags, and then each half of the files, on a thread of its own.
-  const size_t halves = noted.scoped.size() >= kTagsWorthAHelper ? 2 : 1;
   std::vector<uint8_t> scoped(tags.size());
-  InParallel(halves, [&](size_t half) {
-    const size_t count = noted.scoped.size();
-    for (size_t at = half * count / halves, end = (half + 1) * count / halves; at < end; ++at) {
-      TagEntry& tag = tags[noted.scoped[at]];
-      scoped[noted.scoped[at]] = 1;
-      bool inNamespace = tag.ScopeKindNumber() == namespaceScope;
-      tag.SetNamespace(inNamespace ? tag.Scope() : NamespacePart(tag.Scope(), namespaces));
-    }
-  });
-  // File by file: the file's tags stay in the cache while its scopes are looked up.
+  for (uint32_t i : noted.scoped) scoped[i] = 1;
+  // File by file, each half of the files on a thread of its own: the file's
+  // tags stay in the cache while its scopes are looked up.
   const TagsByName scopes(tags, files, noted.sortedByName);
+  const size_t halves = noted.scoped.size() >= kTagsWorthAHelper ? 2 : 1;
   const size_t fileCount = files.fileStart.size() - 1;
   size_t middleFile = 0;
   while (middleFile < fileCount && files.fileStart[middleFile] < files.byFile.size() / 2) ++middleFile;
@@ -161,8 +153,11 @@ void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, 
     for (size_t at = from; at < to; ++at) {
       uint32_t i = files.byFile[at];
       if (!scoped[i]) continue;
+      TagEntry& tag = tags[i];
+      bool inNamespace = tag.ScopeKindNumber() == namespaceScope;
+      tag.SetNamespace(inNamespace ? tag.Scope() : namespaces.empty() ? "" : NamespacePart(tag.Scope(), namespaces));
       long parent = FindParent(tags, i, scopes);
-      tags[i].SetParent(parent >= 0 ? &tags[static_cast<size_t>(parent)] : nullptr);
+      tag.SetParent(parent >= 0 ? &tags[static_cast<size_t>(parent)] : nullptr);
     }
   });
 }

@@ -73,30 +73,42 @@ bool SameText(std::string_view a, std::string_view b) { return a.size() == b.siz
 }  // namespace
 
 uint32_t TagsPart::FileNumber(std::string_view written) {
-  // Lines of one file often follow each other.
-  if (!files.empty() && SameText(files[m_lastFile], written)) return m_lastFile;
+  for (size_t i = 0; i < m_recentCount; ++i) {
+    uint32_t file = m_recent[i];
+    if (!SameText(files[file], written)) continue;
+    // To the front, the others moving down one.
+    for (; i > 0; --i) m_recent[i] = m_recent[i - 1];
+    return m_recent[0] = file;
+  }
+  uint32_t file = Lookup(written);
+  if (m_recentCount < kRecentFiles) ++m_recentCount;
+  for (size_t i = m_recentCount - 1; i > 0; --i) m_recent[i] = m_recent[i - 1];
+  return m_recent[0] = file;
+}
+
+uint32_t TagsPart::Lookup(std::string_view written) {
   const uint32_t hash = HashOf(written);
   if (m_slots.empty()) m_slots.assign(256, Slot{0, 0});
   size_t mask = m_slots.size() - 1;
   size_t at = hash & mask;
   for (; m_slots[at].file; at = (at + 1) & mask) {
-    if (m_slots[at].hash == hash && SameText(files[m_slots[at].file - 1], written)) return m_lastFile = m_slots[at].file - 1;
+    if (m_slots[at].hash == hash && SameText(files[m_slots[at].file - 1], written)) return m_slots[at].file - 1;
   }
-  m_lastFile = static_cast<uint32_t>(files.size());
+  const uint32_t number = static_cast<uint32_t>(files.size());
   files.emplace_back(fileNames.Copy(written.data(), written.size()), written.size());
   if (2 * files.size() <= m_slots.size()) {
-    m_slots[at] = Slot{hash, m_lastFile + 1};
-    return m_lastFile;
+    m_slots[at] = Slot{hash, number + 1};
+    return number;
   }
   // Half full: twice the slots, every file placed again.
   std::vector<Slot> slots(2 * m_slots.size(), Slot{0, 0});
   mask = slots.size() - 1;
-  for (uint32_t number = 0; number < files.size(); ++number) {
-    uint32_t h = HashOf(files[number]);
+  for (uint32_t f = 0; f < files.size(); ++f) {
+    uint32_t h = HashOf(files[f]);
     size_t to = h & mask;
     while (slots[to].file) to = (to + 1) & mask;
-    slots[to] = Slot{h, number + 1};
+    slots[to] = Slot{h, f + 1};
   }
   m_slots.swap(slots);
-  return m_lastFile;
+  return number;
 }

@@ -41,6 +41,7 @@ class TagsPart {
 
  private:
   uint32_t FileNumber(std::string_view written);
+  uint32_t Lookup(std::string_view written);   // through the table, added when new
 
   // The files by name: open addressing over a power of two of slots, each
   // the name's hash and the file's number + 1 (0: empty).
@@ -49,5 +50,9 @@ class TagsPart {
     uint32_t file;
   };
   std::vector<Slot> m_slots;
-  uint32_t m_lastFile = 0;   // the file of the line before, looked up first
+  // The files of the last few lines, most recent first, looked at before
+  // the table: in a file sorted by tag name, seven lines in ten name one.
+  static constexpr size_t kRecentFiles = 8;
+  uint32_t m_recent[kRecentFiles] = {};
+  size_t m_recentCount = 0;
 };
