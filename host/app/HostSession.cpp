@@ -104,7 +104,6 @@ std::string HostSession::WorkspacePath(const std::string& relative) const {
 
 void HostSession::RebuildCatalog() {
   m_catalog.Clear();
-  m_catalogPaths.clear();
   WorkspaceFileCollection& files = m_workspace.files();
   for (int i = 0; i < files.size(); ++i) {
     std::string relative = static_cast<const char*>(files.at(i)->name());
@@ -113,13 +112,14 @@ void HostSession::RebuildCatalog() {
     std::string bare, extension;
     SplitName(relative.substr(slash == std::string::npos ? 0 : slash + 1), bare, extension);
     m_catalog.Add(bare.c_str(), extension.c_str(), folder.c_str());
-    m_catalogPaths.push_back(WorkspacePath(relative));
   }
 }
 
-std::string HostSession::PathOf(const FileEntry* file) const {
-  for (DWORD i = 0; i < m_catalog.GetCount(); ++i) {
-    if (m_catalog.At(i) == file) return m_catalogPaths[i];
+std::string HostSession::PathOf(const FileEntry* file) {
+  // The catalog holds the workspace's files in their order (RebuildCatalog).
+  WorkspaceFileCollection& files = m_workspace.files();
+  for (DWORD i = 0; i < m_catalog.GetCount() && static_cast<int>(i) < files.size(); ++i) {
+    if (m_catalog.At(i) == file) return WorkspacePath(static_cast<const char*>(files.at(static_cast<int>(i))->name()));
   }
   return std::string();
 }

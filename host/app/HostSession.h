@@ -50,7 +50,7 @@ class HostSession {
   // The last reading of the tags or the scan of the workspace showed a progress line.
   bool loadWasLong() const { return m_loadWasLong; }
   // Full path of a catalog file.
-  std::string PathOf(const FileEntry* file) const;
+  std::string PathOf(const FileEntry* file);
   // A workspace-relative name made a full path.
   std::string WorkspacePath(const std::string& relative) const;
 
@@ -62,7 +62,6 @@ class HostSession {
   Workspace m_workspace;
   TagSet m_tags;
   FileCatalog m_catalog;
-  std::vector<std::string> m_catalogPaths;   // full path of each catalog position
   ModuleLoader m_loader;
   bool m_loadWasLong = false;
 };
