@@ -57,15 +57,16 @@ struct TagData {
     lines.reserve(static_cast<size_t>(n));
     char text[160];
     for (int i = 0; i < n; ++i) {
+      // A third have the namespace ui::Widget (their scope is that namespace), the others the class Widget.
       snprintf(text, sizeof text, "Function%06d\tsrc/module%03d.%s\t/^\tvoid Widget::Function%06d(int count)$/;\"\t"
-               "kind:function\tline:%d\tclass:Widget", i, i % 1000, i % 2 ? "cpp" : "h", i, i + 1);
+               "kind:function\tline:%d\t%s", i, i % 1000, i % 2 ? "cpp" : "h", i, i + 1,
+               i % 3 == 0 ? "namespace:ui::Widget" : "class:Widget");
       lines.push_back(text);
     }
     set.AddLines(lines, "C:\\");
     const std::vector<TagEntry*>& tags = set.tags();
     for (int i = 0; i < n; ++i) {
       tags[i]->SetTypeCode(i % 13);
-      if (i % 3 == 0) tags[i]->SetNamespace("ui");
       if (i % 3 == 1) tags[i]->SetParent(tags[i - 1]);
     }
     arrayPointer = const_cast<TagEntry**>(tags.data());

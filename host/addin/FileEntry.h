@@ -10,6 +10,8 @@
 #include <vector>
 #include "fw/String.h"
 
+class TagNamespaces;
+
 class FileEntry final {
  public:
   FileEntry(const char* bareName, const char* extension, const char* pathText, const char* fullPath = "")
@@ -30,12 +32,16 @@ class FileEntry final {
   // The path the IDE opens (the file name its tags report); "" where the
   // host keeps it elsewhere (the catalog).
   const char* FullPath() const { return m_fullPath; }
+  // The namespaces of the tags set this file's tags belong to; null for none.
+  const TagNamespaces* tagNamespaces() const { return m_tagNamespaces; }
+  void SetTagNamespaces(const TagNamespaces* namespaces) { m_tagNamespaces = namespaces; }
 
  private:
   CString m_bareName;
   CString m_extension;
   CString m_pathText;
   CString m_fullPath;
+  const TagNamespaces* m_tagNamespaces = nullptr;
 };
 
 // The host file collection: files by position, in the order they were added.

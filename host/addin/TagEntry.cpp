@@ -1,4 +1,5 @@
 #include "host/addin/TagEntry.h"
+#include "host/addin/TagNamespaces.h"
 
 const char* TagEntry::ParentName() const {
   // The last component of the scope: what follows its last "::".
@@ -8,4 +9,12 @@ const char* TagEntry::ParentName() const {
     if (p[0] == ':' && p[1] == ':') last = p + 2;
   }
   return last;
+}
+
+const char* TagEntry::Namespace() const {
+  const char* scope = Scope();
+  if (!*scope) return "";
+  if (m_flags & kScopeIsNamespace) return scope;
+  const TagNamespaces* namespaces = m_file ? m_file->tagNamespaces() : nullptr;
+  return namespaces && !namespaces->empty() ? namespaces->Of(scope) : "";
 }

@@ -9,10 +9,12 @@
 // text blocks): the name, the scope (the qualified parent "geo::flat::Circle",
 // empty at file level) and the search pattern as the module searches it
 // ("^int main()$", empty for a tag found by its line). The parent name is the
-// scope's last component, the file name its file object's full path. The
-// parent tag is kept as a distance within the array of tags that holds both,
-// so a tag's parent lives in the same array. Texts handed out stay valid while
-// the texts and the tag live.
+// scope's last component, the file name its file object's full path, the
+// namespace the scope itself when the scope is a namespace, else what the
+// namespaces of the file object's set say of the scope (TagNamespaces.h).
+// The parent tag is kept as a distance within the array of tags that holds
+// both, so a tag's parent lives in the same array. Texts handed out stay
+// valid while the texts and the tag live.
 #include <windows.h>
 #include <cstdint>
 #include "host/addin/FileEntry.h"
@@ -31,7 +33,7 @@ class TagEntry final {
   const char* Scope() const { return After(m_texts); }
   const char* ParentName() const;
   const char* SearchString() const { return After(Scope()); }
-  const char* Namespace() const { return m_nameSpace; }
+  const char* Namespace() const;
   const char* FileName() const { return m_file ? m_file->FullPath() : ""; }
   FileEntry* File() const { return m_file; }
   TagEntry* Parent() const { return m_parent ? const_cast<TagEntry*>(this) + m_parent : nullptr; }
@@ -41,20 +43,23 @@ class TagEntry final {
 
   // What GetLine reports: -1 (the module searches the pattern) or a line.
   void SetJumpLine(int line) { m_jumpLine = line; }
-  // The namespace's text, kept by the caller; "" for none.
-  void SetNamespace(const char* text) { m_nameSpace = text ? text : ""; }
   // A tag of the same array, or null.
   void SetParent(const TagEntry* parent) { m_parent = parent ? static_cast<int32_t>(parent - this) : 0; }
   void SetFile(FileEntry* file) { m_file = file; }
   void SetTypeCode(int typeCode) { m_typeCode = static_cast<int8_t>(typeCode); }
 
   // What the tags file said of the pattern and the kinds, in the small
-  // numbers its reader gives them (CtagsLine.h, TagKind.h).
+  // numbers its reader gives them (CtagsLine.h, TagKind.h), and whether the
+  // scope is a namespace (the tag's namespace is then the scope).
   void SetPatternAnchors(bool fromLineStart, bool toLineEnd) {
-    m_anchors = static_cast<uint8_t>((fromLineStart ? 1 : 0) | (toLineEnd ? 2 : 0));
+    m_flags = static_cast<uint8_t>((m_flags & ~kAnchors) | (fromLineStart ? kFromLineStart : 0) |
+                                   (toLineEnd ? kToLineEnd : 0));
   }
-  bool PatternFromLineStart() const { return (m_anchors & 1) != 0; }
-  bool PatternToLineEnd() const { return (m_anchors & 2) != 0; }
+  bool PatternFromLineStart() const { return (m_flags & kFromLineStart) != 0; }
+  bool PatternToLineEnd() const { return (m_flags & kToLineEnd) != 0; }
+  void SetScopeIsNamespace(bool isNamespace) {
+    m_flags = static_cast<uint8_t>((m_flags & ~kScopeIsNamespace) | (isNamespace ? kScopeIsNamespace : 0));
+  }
   void SetKindNumbers(int kind, int scopeKind) {
     m_kind = static_cast<uint8_t>(kind);
     m_scopeKind = static_cast<uint8_t>(scopeKind);
@@ -75,7 +80,7 @@ class TagEntry final {
   virtual void Reserved8() {}
   virtual void Reserved9() {}
   virtual void Reserved10() {}
-  virtual const char* GetNamespace() { return m_nameSpace; }           // 11
+  virtual const char* GetNamespace() { return Namespace(); }           // 11
   virtual TagEntry* GetParentTag() { return Parent(); }                // 12
   virtual void Reserved13() {}
   virtual FileEntry* GetFileObject() { return m_file; }                // 14
@@ -87,14 +92,15 @@ class TagEntry final {
     return text + 1;
   }
 
+  enum Flag : uint8_t { kFromLineStart = 1, kToLineEnd = 2, kAnchors = 3, kScopeIsNamespace = 4 };
+
   const char* m_texts;
   FileEntry* m_file;
-  const char* m_nameSpace = "";
   int32_t m_parent = 0;     // distance to the parent tag in tags; 0 for none
   int32_t m_line;           // line:N
   int32_t m_jumpLine;       // what GetLine reports
   int8_t m_typeCode;
   uint8_t m_kind = 0;
   uint8_t m_scopeKind = 0;
-  uint8_t m_anchors = 0;
+  uint8_t m_flags = 0;
 };

@@ -66,34 +66,17 @@ bool Encloses(int a, int b, int line) {
   return aAbove ? a > b : a < b;
 }
 
-// The qualified names of the namespace tags, sorted, each once, kept in names.
+// The qualified names of the namespace tags, kept in names.
 std::vector<std::string_view> Namespaces(const TagArray& tags, const std::vector<uint32_t>& namespaceTags,
                                          TextArena& names) {
-  std::vector<std::string> qualified;
+  std::vector<std::string_view> kept;
+  std::string qualified;
   for (uint32_t i : namespaceTags) {
     const TagEntry& tag = tags[i];
-    qualified.push_back(*tag.Scope() ? std::string(tag.Scope()) + "::" + tag.Name() : std::string(tag.Name()));
+    qualified = *tag.Scope() ? std::string(tag.Scope()) + "::" + tag.Name() : std::string(tag.Name());
+    kept.emplace_back(names.Copy(qualified.data(), qualified.size()), qualified.size());
   }
-  std::sort(qualified.begin(), qualified.end());
-  qualified.erase(std::unique(qualified.begin(), qualified.end()), qualified.end());
-  std::vector<std::string_view> kept;
-  for (const std::string& name : qualified) kept.emplace_back(names.Copy(name.data(), name.size()), name.size());
   return kept;
-}
-
-// The longest leading run of the scope's components that names a namespace
-// ("outer::inner" of "outer::inner::Widget"); "" when none does.
-const char* NamespacePart(std::string_view scope, const std::vector<std::string_view>& namespaces) {
-  const char* best = "";
-  for (size_t pos = 0;;) {
-    size_t sep = scope.find("::", pos);
-    std::string_view prefix = sep == std::string_view::npos ? scope : scope.substr(0, sep);
-    auto found = std::lower_bound(namespaces.begin(), namespaces.end(), prefix);
-    if (found != namespaces.end() && *found == prefix) best = found->data();
-    if (sep == std::string_view::npos) break;
-    pos = sep + 2;
-  }
-  return best;
 }
 
 // The parent of tags[index] among its file's tags.
@@ -135,9 +118,9 @@ long FindParent(const TagArray& tags, size_t index, const TagsByName& scopes) {
 
 }  // namespace
 
-void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names) {
-  const std::vector<std::string_view> namespaces = Namespaces(tags, noted.namespaceTags, names);
-  const int namespaceScope = ScopeKindNumber("namespace");
+void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names,
+              TagNamespaces& namespaces) {
+  namespaces.Set(Namespaces(tags, noted.namespaceTags, names));
   std::vector<uint8_t> scoped(tags.size());
   for (uint32_t i : noted.scoped) scoped[i] = 1;
   // File by file, each half of the files on a thread of its own: the file's
@@ -153,11 +136,8 @@ void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, 
     for (size_t at = from; at < to; ++at) {
       uint32_t i = files.byFile[at];
       if (!scoped[i]) continue;
-      TagEntry& tag = tags[i];
-      bool inNamespace = tag.ScopeKindNumber() == namespaceScope;
-      tag.SetNamespace(inNamespace ? tag.Scope() : namespaces.empty() ? "" : NamespacePart(tag.Scope(), namespaces));
       long parent = FindParent(tags, i, scopes);
-      tag.SetParent(parent >= 0 ? &tags[static_cast<size_t>(parent)] : nullptr);
+      tags[i].SetParent(parent >= 0 ? &tags[static_cast<size_t>(parent)] : nullptr);
     }
   });
 }

@@ -1,14 +1,14 @@
 #pragma once
-// What a tag's scope says about the other tags: its namespace (the scope
-// itself for a scope of kind namespace, else the scope's longest leading run
-// of components that names a namespace tag) and its parent tag (the tag of
+// What a tag's scope says about the other tags: its parent tag (the tag of
 // the same file whose qualified name is the scope; failing that, one whose
 // name is the scope's last component, for a scope written without its
-// namespaces). Of several, the one nearest above the tag encloses it.
+// namespaces; of several, the one nearest above the tag encloses it), and
+// the namespaces its namespace comes from (TagNamespaces.h).
 #include <cstdint>
 #include <vector>
 #include "host/tagstore/TagArray.h"
 #include "host/tagstore/TextArena.h"
+#include "host/addin/TagNamespaces.h"
 
 // The tags of each file: byFile[fileStart[f] .. fileStart[f + 1]) are the
 // positions of file f's tags in tags-file order, fileOf(tag) is its file.
@@ -25,7 +25,7 @@ struct TagsToLink {
   bool sortedByName;                            // in strcmp order of their names (ctags --sort=yes)
 };
 
-// Sets the namespace and the parent of the tags with a scope (the others'
-// are "" and none). The namespaces' qualified names go into names, where
-// the tags' namespaces point.
-void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names);
+// Sets the parent of the tags with a scope (the others have none), and the
+// set's namespaces: the namespace tags' qualified names, kept in names.
+void LinkTags(TagArray& tags, const TagsByFile& files, const TagsToLink& noted, TextArena& names,
+              TagNamespaces& namespaces);

@@ -14,7 +14,7 @@
 #include "host/tagstore/TextScan.h"
 
 // A tag costs its texts and this much: a host of a million tags has no room to spare.
-static_assert(sizeof(TagEntry) == (sizeof(void*) == 8 ? 48 : 32), "TagEntry grew");
+static_assert(sizeof(TagEntry) == (sizeof(void*) == 8 ? 40 : 28), "TagEntry grew");
 static_assert(std::is_trivially_destructible<TagEntry>::value, "a TagArray never destroys its tags");
 
 namespace {
@@ -58,6 +58,7 @@ void TagSet::Clear() {
   std::vector<uint32_t>().swap(m_fileStart);
   m_texts.Clear();
   m_namespaces.Clear();
+  m_namespaceTable.Set({});
   m_invalidLines = 0;
   m_skippedKinds = 0;
 }
@@ -181,12 +182,14 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
     if (tag.TypeCode() == TagNSpace) namespaceTags[0].push_back(static_cast<uint32_t>(i));
     sorted = sorted && (i == 0 || CompareTexts(tags[i - 1].Name(), tag.Name()) <= 0);
   }
+  const int namespaceScope = ScopeKindNumber("namespace");
   InParallel(parts.size(), [&](size_t p) {
     size_t at = firstOf[p];
     for (const PartTag& made : parts[p].tags) {
       TagEntry& tag = tags.Make(at, made.texts, &m_files[fileNumbers[p][made.file]], made.typeCode, made.line);
       tag.SetPatternAnchors(made.fromLineStart, made.toLineEnd);
       tag.SetKindNumbers(made.kind, made.scopeKind);
+      tag.SetScopeIsNamespace(made.scopeKind == namespaceScope);
       if (made.hasSearchString && !m_jumpByLine) tag.SetJumpLine(-1);
       if (made.hasScope) scoped[p + 1].push_back(static_cast<uint32_t>(at));
       if (made.typeCode == TagNSpace) namespaceTags[p + 1].push_back(static_cast<uint32_t>(at));
@@ -216,7 +219,8 @@ void TagSet::Absorb(std::vector<TagsPart>& parts, const std::string& folder) {
   }
   m_namespaces.Clear();
   LinkTags(m_tags, TagsByFile{m_byFile, m_fileStart, m_files.data()}, TagsToLink{scoped[0], namespaceTags[0], sorted},
-           m_namespaces);
+           m_namespaces, m_namespaceTable);
+  for (FileEntry& file : m_files) file.SetTagNamespaces(&m_namespaceTable);
 }
 
 uint32_t TagSet::FileNumber(const TagEntry* tag) const {

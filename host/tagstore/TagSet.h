@@ -23,6 +23,7 @@
 #include "host/tagstore/TagArray.h"
 #include "host/tagstore/TextArena.h"
 #include "host/addin/TagEntry.h"
+#include "host/addin/TagNamespaces.h"
 
 class TagsPart;
 
@@ -101,7 +102,8 @@ class TagSet {
   std::vector<uint32_t> m_byFile;      // tag positions grouped by file, in file order within
   std::vector<uint32_t> m_fileStart;   // m_byFile[m_fileStart[f] .. m_fileStart[f + 1]) are file f's
   TextArena m_texts;                   // the tags' texts
-  TextArena m_namespaces;              // qualified namespace names that tags point to
+  TextArena m_namespaces;              // the namespace tags' qualified names
+  TagNamespaces m_namespaceTable;      // of those names; the set's files point here
   int m_invalidLines = 0;
   int m_skippedKinds = 0;
   bool m_jumpByLine = false;

@@ -108,11 +108,11 @@ TEST_F(TagListText, TypeNamesAndCodesOutsideTheTable) {
 
 TEST_F(TagListText, NamespaceFallsBackToTheParentTag) {
   AddTag("Outer", "class", "namespace:ns");
-  AddTag("member", "member", "class:Outer");   // empty namespace, parent has one
-  AddTag("own", "member", "class:Outer");      // its own wins
-  AddTag("lonely");                            // empty, no parent
+  AddTag("member", "member", "class:Outer");       // empty namespace, parent has one
+  AddTag("own", "member", "class:mine::Outer");    // its own wins
+  AddTag("lonely");                                // empty, no parent
+  AddTag("mine", "namespace");                     // the namespace own's scope starts with
   Make();
-  Tag(2)->SetNamespace("mine");
   ASSERT_EQ(Tag(1)->GetParentTag(), Tag(0));
   ASSERT_EQ(Tag(2)->GetParentTag(), Tag(0));
   Open();
