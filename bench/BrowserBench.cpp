@@ -21,7 +21,10 @@ namespace bench {
 
 namespace {
 
-constexpr double kKeyTarget = 0.050;    // seconds from a key to the repainted list
+constexpr double kKeyTarget = 0.050;    // seconds from a key to the repainted list, at most
+// What the number of tags may add to a key's median over the same key typed
+// over a few hundred tags (the floor: the messages and the painting).
+constexpr double kKeyOverFloor = 0.010;
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -106,10 +109,11 @@ void AddKeyRow(Table& table, const char* measure, const std::string& size, const
                const std::vector<double>& floorTimes) {
   double worst = 0;
   for (double time : times) worst = time > worst ? time : worst;
-  Row row = MakeRow(measure, size, "ms", Median(times) * 1e3, Median(floorTimes) * 1e3);
+  const double median = Median(times), floor = Median(floorTimes);
+  Row row = MakeRow(measure, size, "ms", median * 1e3, floor * 1e3);
   row.ratioText = "max " + Figure(worst * 1e3);
-  row.target = "max < 50 ms";
-  row.verdict = worst < kKeyTarget ? Verdict::Pass : Verdict::Miss;
+  row.target = "max < 50, floor + 10";
+  row.verdict = worst < kKeyTarget && median <= floor + kKeyOverFloor ? Verdict::Pass : Verdict::Miss;
   table.Add(row);
 }
 

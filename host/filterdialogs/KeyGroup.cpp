@@ -12,7 +12,26 @@ namespace {
 // most repeats of a scope among a million tags without growing with them.
 constexpr int kRecentBits = 14;
 
+// The bytes with a bit of their own in a text's bits: what names and paths
+// are made of. Every other byte shares the last bit.
+constexpr char kOwnBitBytes[] = "abcdefghijklmnopqrstuvwxyz_:.\\";
+constexpr int kSharedBit = 31;
+static_assert(sizeof(kOwnBitBytes) - 1 <= kSharedBit, "one bit for each byte, and the shared one");
+
+struct ByteBits {
+  ByteBits() {
+    for (int byte = 0; byte < 256; ++byte) bitOf[byte] = kSharedBit;
+    for (int i = 0; kOwnBitBytes[i]; ++i) bitOf[static_cast<unsigned char>(kOwnBitBytes[i])] = static_cast<uint8_t>(i);
+  }
+  uint8_t bitOf[256];
+};
+const ByteBits kByteBits;
+
 }  // namespace
+
+uint32_t KeyGroup::ByteBit(unsigned char byte) { return uint32_t{1} << kByteBits.bitOf[byte]; }
+
+bool KeyGroup::HasOwnBit(unsigned char byte) { return kByteBits.bitOf[byte] != kSharedBit; }
 
 KeyGroup::KeyGroup(size_t width) : m_width(width) { Clear(); }
 
@@ -21,6 +40,7 @@ void KeyGroup::Clear() {
   m_text.Clear();
   // Fresh arrays, not emptied ones: a big tree's arrays are given back.
   m_starts = std::vector<DWORD>(1, 0);
+  m_bytesHeld = std::vector<uint32_t>();
   m_entryOfRow = std::vector<DWORD>();
   m_last = Seen();
   m_recent = std::vector<Seen>();   // made by the first row
@@ -63,9 +83,17 @@ void KeyGroup::AddRow(const char* const* keys) {
       m_last = recent;
     } else {
       DWORD offset = m_text.Append(m_row.data(), m_rowBytes);
+      uint32_t held = 0;
       for (size_t i = 0; i < m_rowBytes; ++i) {
-        if (m_row[i]) ++m_byteCounts[static_cast<unsigned char>(m_row[i])];
-        else m_starts.push_back(offset + static_cast<DWORD>(i + 1));
+        const unsigned char byte = static_cast<unsigned char>(m_row[i]);
+        if (byte) {
+          ++m_byteCounts[byte];
+          held |= ByteBit(byte);
+        } else {
+          m_starts.push_back(offset + static_cast<DWORD>(i + 1));
+          m_bytesHeld.push_back(held);
+          held = 0;
+        }
       }
       m_last = Seen{hash, static_cast<DWORD>(m_entryCount++)};
     }
@@ -105,6 +133,10 @@ void KeyGroup::Anchors(std::string_view needle, size_t& a, size_t& b) const {
 void KeyGroup::CountHolding(size_t slot, std::string_view needle, uint8_t* counts) const {
   // A key holds no zero byte, so a needle with one is in no text.
   if (needle.empty() || needle.find('\0') != std::string_view::npos || m_entryCount == 0) return;
+  if (needle.size() == 1 && HasOwnBit(static_cast<unsigned char>(needle[0]))) {
+    CountHoldingByte(slot, static_cast<unsigned char>(needle[0]), counts);
+    return;
+  }
   size_t a, b;
   Anchors(needle, a, b);
   const DWORD* starts = m_starts.data();
@@ -123,4 +155,10 @@ void KeyGroup::CountHolding(size_t slot, std::string_view needle, uint8_t* count
       return static_cast<size_t>(starts[text + 1] - from);   // on to the next text
     });
   });
+}
+
+void KeyGroup::CountHoldingByte(size_t slot, unsigned char byte, uint8_t* counts) const {
+  const uint32_t bit = ByteBit(byte);
+  const uint32_t* held = m_bytesHeld.data() + slot;
+  for (size_t entry = 0; entry < m_entryCount; ++entry, held += m_width) counts[entry] += (*held & bit) != 0;
 }

@@ -5,7 +5,9 @@
 // letter case ignored, share one entry; an entry's texts are lower-cased once
 // and kept one after another, a zero byte after each, and each row holds the
 // number of its entry. A search over every row then reads each distinct text
-// once, from contiguous memory, instead of visiting row after row.
+// once, from contiguous memory, instead of visiting row after row. Each text
+// also keeps which bytes it holds, one bit for each letter and a few other
+// bytes: a one-letter needle, the first key typed, reads those bits alone.
 #include <windows.h>
 #include <cstdint>
 #include <string_view>
@@ -33,8 +35,14 @@ class KeyGroup {
   // byte: give it lower-cased).
   bool Holds(DWORD entry, size_t slot, std::string_view needle) const;
   // Adds 1 to counts[e] for every entry e whose text `slot` contains the
-  // (non-empty) needle, reading every text once.
+  // (non-empty) needle, reading every text once, or only its bytes' bits
+  // when the needle is one byte with a bit of its own.
   void CountHolding(size_t slot, std::string_view needle, uint8_t* counts) const;
+
+  // The bit of a byte (lower-cased) in a text's bits; bytes without a bit of
+  // their own share the last one.
+  static uint32_t ByteBit(unsigned char byte);
+  static bool HasOwnBit(unsigned char byte);
 
  private:
   // An entry found again by the hash of its texts.
@@ -46,6 +54,7 @@ class KeyGroup {
   DWORD TakeRow(const char* const* keys);
   bool IsRow(const Seen& seen, DWORD hash) const;
   void Anchors(std::string_view needle, size_t& a, size_t& b) const;
+  void CountHoldingByte(size_t slot, unsigned char byte, uint8_t* counts) const;
 
   size_t m_width;
   size_t m_entryCount = 0;
@@ -53,6 +62,7 @@ class KeyGroup {
   std::vector<char> m_row;           // the texts of the row being added
   size_t m_rowBytes = 0;
   std::vector<DWORD> m_starts;       // text t of entry e starts at [e * width + t]; one more at the end
+  std::vector<uint32_t> m_bytesHeld; // for each text, as m_starts: the ByteBit of every byte in it
   std::vector<DWORD> m_entryOfRow;
   Seen m_last;                       // the last row's entry
   std::vector<Seen> m_recent;        // by the hash of its texts: the last entry that had it

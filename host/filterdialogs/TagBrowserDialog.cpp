@@ -55,18 +55,19 @@ void TagBrowserDialog::SetTags(const std::vector<TagEntry*>& tags) {
   // The old keys go before the new ones are made, so that two big trees'
   // keys are never held at once.
   ShowNoTags();
-  m_tags = tags;
+  // An empty array may be a temporary: ours stands for it.
+  m_tags = tags.empty() ? &m_noTags : &tags;
   MakeKeys();
   if (m_moduleOpen) ApplyFilter();
 }
 
 void TagBrowserDialog::MakeKeys() {
-  m_filter = KeysOf(m_tags);
+  m_filter = KeysOf(*m_tags);
   // The memory of the first key's result, taken before the key: fresh
   // memory costs a page fault every few kilobytes, for a million tags more
   // than the search.
   m_filter.ReserveFirstSearch();
-  m_visible.assign(m_tags.begin(), m_tags.end());
+  m_visible.assign(m_tags->begin(), m_tags->end());
   m_visible.clear();
   m_haveKeys = true;
 }
@@ -96,15 +97,16 @@ void TagBrowserDialog::Refilter() {
   if (found.everyRow) {
     // Every tag shows: the module reads the tags' own array, no copy of it.
     m_visible.clear();
-    m_tagArray = m_tags.empty() ? nullptr : m_tags.data();
+    m_tagArray = m_tags->empty() ? nullptr : const_cast<TagEntry**>(m_tags->data());
   } else {
     m_visible.resize(found.size());
-    for (size_t i = 0; i < found.size(); ++i) m_visible[i] = m_tags[found[i]];
+    TagEntry* const* tags = m_tags->data();
+    for (size_t i = 0; i < found.size(); ++i) m_visible[i] = tags[found[i]];
     m_tagArray = m_visible.empty() ? nullptr : m_visible.data();
   }
   m_visibleCount = found.size();
   ::SendMessageA(ItemHwnd(kListId), LVM_SETITEMCOUNT, m_visibleCount, 0);
-  SetStatus((std::to_string(m_visibleCount) + " of " + std::to_string(m_tags.size()) + " tags").c_str());
+  SetStatus((std::to_string(m_visibleCount) + " of " + std::to_string(m_tags->size()) + " tags").c_str());
 }
 
 TagEntry* TagBrowserDialog::VisibleTag(size_t row) const {

@@ -26,11 +26,13 @@ class TagBrowserDialog : public FilterDialog {
   static constexpr DWORD kDefaultDialogId = 0x7D2;
 
   explicit TagBrowserDialog(ModuleTable* table, DWORD dialogId = kDefaultDialogId)
-      : FilterDialog(table, dialogId) {}
+      : FilterDialog(table, dialogId), m_tags(&m_noTags) {}
   // A dialog still showing is destroyed here, so the module's close entry runs first.
   ~TagBrowserDialog() override;
 
-  // The tags to browse (not owned); refilters when the dialog is open.
+  // The tags to browse; refilters when the dialog is open. The array is the
+  // caller's, not copied (a big tree's is megabytes): unless it is empty, it
+  // stays as it is until the next SetTags or the dialog's end.
   void SetTags(const std::vector<TagEntry*>& tags);
   // Called with the chosen tag on double click, OK or Enter.
   std::function<void(TagEntry*)> onChosen;
@@ -72,15 +74,17 @@ class TagBrowserDialog : public FilterDialog {
  private:
   // An empty list, no keys: what shows while the tags change.
   void ShowNoTags();
-  // The filter's keys of m_tags, and the memory of a first search.
+  // The filter's keys of the tags, and the memory of a first search.
   void MakeKeys();
 
-  std::vector<TagEntry*> m_tags;
-  SubstringFilter m_filter{3};   // KeysOf(m_tags) when m_haveKeys
+  const std::vector<TagEntry*>* m_tags;   // the caller's, or an empty array of our own
+  SubstringFilter m_filter{3};   // KeysOf(*m_tags) when m_haveKeys
   bool m_haveKeys = false;
   std::vector<TagEntry*> m_visible;   // the tags shown, unless every tag shows
   size_t m_visibleCount = 0;
-  TagEntry** m_tagArray = nullptr;   // the module reads it through its address: m_visible's or m_tags' data
+  const std::vector<TagEntry*> m_noTags;
+  // The module reads it through its address, never writing to it: m_visible's data or the caller's.
+  TagEntry** m_tagArray = nullptr;
   CWnd* m_parentCombo = nullptr;
   CWnd* m_tagCombo = nullptr;
   CWnd* m_list = nullptr;

@@ -145,6 +145,37 @@ TEST(KeyGroup, CountingTheTextsThatHoldANeedleFindsWhatAPlainSearchFinds) {
   EXPECT_FALSE(pair.Holds(0, 0, std::string("a\0", 2)));
 }
 
+// One-byte needles, the first key typed: letters and the other bytes of
+// names and paths answer from each text's bits, every other byte (digits,
+// a dash, a space, bytes above 127) from a scan; both count what a plain
+// search finds, in either text of an entry, and add to what is counted.
+TEST(KeyGroup, OneByteNeedlesFindWhatAPlainSearchFinds) {
+  static const char alphabet[] = "azAZ_:.\\09- \xC4\xE4";
+  KeyGroup group(2);
+  std::mt19937 random(5);
+  std::vector<std::string> texts[2];
+  for (int i = 0; i < 5000; ++i) {
+    for (std::vector<std::string>& slot : texts) {
+      std::string text(std::uniform_int_distribution<size_t>(0, 4)(random), ' ');
+      for (char& ch : text) ch = alphabet[std::uniform_int_distribution<size_t>(0, sizeof(alphabet) - 2)(random)];
+      slot.push_back(text);
+    }
+    const char* keys[] = {texts[0].back().c_str(), texts[1].back().c_str()};
+    group.AddRow(keys);
+  }
+  for (const char* p = alphabet; *p; ++p) {
+    const std::string needle = LowerAnsi(std::string(1, *p));
+    std::vector<uint8_t> counts(group.entryCount(), 0);
+    group.CountHolding(0, needle, counts.data());
+    group.CountHolding(1, needle, counts.data());
+    for (DWORD row = 0; row < group.rowCount(); ++row) {
+      int holds = 0;
+      for (const std::vector<std::string>& slot : texts) holds += LowerAnsi(slot[row]).find(needle) != std::string::npos;
+      ASSERT_EQ(counts[group.EntryOf(row)], holds) << "needle " << needle << " row " << row;
+    }
+  }
+}
+
 // Typing into two filters over enough rows that whole scans, row-by-row
 // tests and kept results all answer.
 TEST(SubstringFilter, TypingAndTakingLettersBackFindsWhatAPlainSearchFinds) {

@@ -145,6 +145,31 @@ TEST_F(TagBrowserEndToEnd, TwoFiltersReloadChooseAndClose) {
   EXPECT_FALSE(dialog.IsWindow());
 }
 
+// The browser shows the caller's array, not a copy of it: tags read again
+// into the same array on F5, with no SetTags, are the ones it shows and
+// hands out (a copy would hand out the tags that were let go).
+TEST_F(TagBrowserEndToEnd, F5ShowsTheTagsReadAgainIntoTheSameArray) {
+  Add("View", "Draw");
+  TestTagBrowser dialog(0x30005, 500);
+  dialog.SetTags(All());
+  dialog.onReload = [&] {
+    m_set.Clear();
+    Add("Doc", "Print");
+    Add("Doc", "Preview");
+  };
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  HWND list = dialog.list();
+  ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 1);
+  PostAndPump(FindWindowExA(dialog.tagCombo(), nullptr, WC_EDITA, nullptr), WM_KEYDOWN, VK_F5);
+  ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(ListText(list, 0, 3), "Print");
+  EXPECT_EQ(dialog.VisibleTag(1), All()[1]);
+  Type(FindWindowExA(dialog.tagCombo(), nullptr, WC_EDITA, nullptr), "view");
+  ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(dialog.VisibleTag(0), All()[1]);
+  dialog.DestroyWindow();
+}
+
 TEST_F(TagBrowserEndToEnd, RunsModal) {
   Add("P", "t");
   TagBrowserDialog dialog(Table(), 0x30004);
