@@ -11,7 +11,9 @@ bool ProcessMemory::Read(ProcessMemory& memory) {
     return false;
   memory.workingSet = counters.WorkingSetSize;
   memory.peakWorkingSet = counters.PeakWorkingSetSize;
-  memory.privateBytes = counters.PrivateUsage;
+  // The commit charge, which is the private bytes: some systems (Wine among
+  // them) leave PrivateUsage at zero and fill only PagefileUsage.
+  memory.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
   memory.peakPrivateBytes = counters.PeakPagefileUsage;
   return true;
 }
