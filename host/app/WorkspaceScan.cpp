@@ -1,6 +1,9 @@
 #include "host/app/WorkspaceScan.h"
 #include <windows.h>
+#include <condition_variable>
 #include <iterator>
+#include <memory>
+#include <mutex>
 #include "host/tagstore/InParallel.h"
 
 namespace {
@@ -21,9 +24,8 @@ class Scan {
     }
   }
 
-  // Lists one folder: its files go to files; its subfolders are scanned in
-  // turn, or handed back in folders when that is given.
-  void List(const std::string& relativeFolder, std::vector<std::string>& files, std::vector<std::string>* folders,
+  // Lists one folder: its files go to files, its subfolders to folders.
+  void List(const std::string& relativeFolder, std::vector<std::string>& files, std::vector<std::string>& folders,
             const std::function<void()>& tick) {
     std::string pattern = m_folder + "\\" + (relativeFolder.empty() ? "*" : relativeFolder + "\\*");
     WIN32_FIND_DATAA entry;
@@ -31,13 +33,12 @@ class Scan {
     HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
                                      FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return;
-    std::vector<std::string> subfolders;
     do {
       std::string name = entry.cFileName;
       if (IsSkippedName(name)) continue;
       std::string relative = relativeFolder.empty() ? name : relativeFolder + "\\" + name;
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        subfolders.push_back(std::move(relative));
+        folders.push_back(std::move(relative));
       } else if (!Skipped(relative)) {
         files.push_back(std::move(relative));
         ++m_found;
@@ -45,11 +46,6 @@ class Scan {
       }
     } while (FindNextFileA(search, &entry));
     FindClose(search);
-    if (folders) {
-      *folders = std::move(subfolders);
-      return;
-    }
-    for (const std::string& folder : subfolders) List(folder, files, nullptr, tick);
   }
 
  private:
@@ -65,22 +61,93 @@ class Scan {
   std::vector<std::string> m_skip;
 };
 
+// The folders still to list, shared by the scanning threads. Each folder's
+// files and subfolders stay in a tree, so that the files come out in the
+// order one thread's scan finds them, whoever listed them.
+class FolderQueue {
+ public:
+  struct Folder {
+    std::string relative;
+    std::vector<std::string> files;
+    std::vector<std::unique_ptr<Folder>> subfolders;
+
+    // Its own files, then each subfolder's in turn.
+    void Flatten(std::vector<std::string>& into) {
+      into.insert(into.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+      for (std::unique_ptr<Folder>& below : subfolders) below->Flatten(into);
+    }
+  };
+
+  Folder& root() { return m_root; }
+
+  void Add(Folder* folder) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_waiting.push_back(folder);
+  }
+
+  // The next folder to list, or null once every folder is listed (or the scan stopped).
+  Folder* Take() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_stopped || !m_waiting.empty() || m_listing == 0; });
+    if (m_stopped || m_waiting.empty()) return nullptr;
+    // The newest first: the tree is walked deep before wide, as one thread walks it.
+    Folder* folder = m_waiting.back();
+    m_waiting.pop_back();
+    ++m_listing;
+    return folder;
+  }
+
+  // The folder is listed: its subfolders wait their turn.
+  void Done(Folder* folder, const std::vector<std::string>& subfolders) {
+    for (const std::string& name : subfolders) {
+      folder->subfolders.push_back(std::make_unique<Folder>());
+      folder->subfolders.back()->relative = name;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto below = folder->subfolders.rbegin(); below != folder->subfolders.rend(); ++below)
+      m_waiting.push_back(below->get());
+    --m_listing;
+    m_changed.notify_all();
+  }
+
+  // A thread failed: the others take no more folders.
+  void Stop() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stopped = true;
+    m_changed.notify_all();
+  }
+
+ private:
+  Folder m_root;
+  std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::vector<Folder*> m_waiting;
+  size_t m_listing = 0;   // folders taken and not yet done
+  bool m_stopped = false;
+};
+
 }  // namespace
 
 std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
                                        std::atomic<size_t>& found, const std::function<void()>& tick) {
   Scan scan(folder, skip, found);
-  std::vector<std::string> files, top;
-  scan.List("", files, &top, tick);
-  // Each top folder's files apart, taken in turn by two threads, then one
-  // after the other in the folders' order.
-  std::vector<std::vector<std::string>> below(top.size());
-  std::atomic<size_t> next(0);
-  InParallel(top.size() > 1 ? 2 : 1, [&](size_t piece) {
-    for (size_t at; (at = next++) < top.size();) scan.List(top[at], below[at], nullptr, piece == 0 ? tick : nullptr);
+  std::vector<std::string> files;
+  FolderQueue queue;
+  queue.Add(&queue.root());
+  // Every folder is one piece of work, taken by whichever thread is free:
+  // no thread is left alone with a big folder at the end.
+  InParallel(2, [&](size_t piece) {
+    try {
+      while (FolderQueue::Folder* next = queue.Take()) {
+        std::vector<std::string> subfolders;
+        scan.List(next->relative, next->files, subfolders, piece == 0 ? tick : nullptr);
+        queue.Done(next, subfolders);
+      }
+    } catch (...) {
+      queue.Stop();
+      throw;
+    }
   });
-  for (std::vector<std::string>& part : below) {
-    files.insert(files.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
-  }
+  queue.root().Flatten(files);
   return files;
 }

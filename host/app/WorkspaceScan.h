@@ -4,8 +4,8 @@
 // before those of its subfolders, in the order the system lists them.
 // Folders and files whose names start with a dot, and build folders ("build",
 // "build-*"), are left out, and so are the files named in skip (full paths:
-// the host's own tags and extra-files files). The folders under the top one
-// are scanned by two threads; the order is the same as one thread's.
+// the host's own tags and extra-files files). Two threads list the folders,
+// each taking the next folder waiting; the order is the same as one thread's.
 #include <atomic>
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
-// The workspace's files as the host scans them, two threads taking the top
-// folders: the same names in the same order as a folder-by-folder scan.
+// The workspace's files as the host scans them, two threads taking folder
+// after folder: the same names in the same order as a folder-by-folder scan.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
@@ -51,6 +51,40 @@ TEST(WorkspaceScan, TheTwoThreadsListWhatOneThreadListsInTheSameOrder) {
   // Ticks come from this thread's files only: at least the top folder's.
   EXPECT_GE(ticks, 2u);
   EXPECT_LE(ticks, expected.size());
+}
+
+// Folders at every depth, of every size, so that each thread lists folders
+// of the other's parents and the files must still come in one thread's order.
+TEST(WorkspaceScan, FoldersListedByEitherThreadComeInOneThreadsOrder) {
+  std::string root = FreshFolder("zr-scan-deep");
+  std::string folder = root.substr(0, root.size() - 1);
+  int made = 0;
+  for (int a = 0; a < 4; ++a) {
+    std::string top = root + "t" + std::to_string(a) + "\\";
+    CreateDirectoryA(top.c_str(), nullptr);
+    for (int b = 0; b < 2 + a * 2; ++b) {
+      std::string middle = top + "m" + std::to_string(b) + "\\";
+      CreateDirectoryA(middle.c_str(), nullptr);
+      for (int c = 0; c < 3; ++c) {
+        std::string deep = middle + "d" + std::to_string(c) + "\\";
+        CreateDirectoryA(deep.c_str(), nullptr);
+        for (int f = 0; f < (a + b + c) % 4; ++f, ++made) ASSERT_TRUE(WriteFileBytes(deep + "f" + std::to_string(f) + ".c", "x"));
+      }
+      ASSERT_TRUE(WriteFileBytes(middle + "m.h", "x"));
+      ++made;
+    }
+    ASSERT_TRUE(WriteFileBytes(top + "t.c", "x"));
+    ++made;
+  }
+  std::vector<std::string> expected;
+  OneByOne(root, "", expected);
+  ASSERT_EQ(expected.size(), static_cast<size_t>(made));
+  std::atomic<size_t> found(0);
+  for (int run = 0; run < 5; ++run) {
+    found = 0;
+    EXPECT_EQ(ScanWorkspace(folder, {}, found, nullptr), expected) << "run " << run;
+    EXPECT_EQ(found.load(), expected.size());
+  }
 }
 
 }  // namespace
