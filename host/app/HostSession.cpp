@@ -46,8 +46,15 @@ void HostSession::Load(const Progress& show) {
     progress.Update(state);
     if (show) show("loading: " + state);
   };
-  for (const std::string& file : ScanWorkspace(m_options.workspace, {m_options.extraFiles, m_options.tags}, found, update))
+  // The folders unchanged since the last scan are taken from its listing, kept beside the profile.
+  const std::string listingPath = m_options.profile.empty() ? std::string() : WorkspaceListing::PathFor(m_options.profile);
+  WorkspaceListing kept, made;
+  if (!listingPath.empty()) kept.Read(listingPath, m_options.workspace);
+  for (const std::string& file :
+       ScanWorkspace(m_options.workspace, {m_options.extraFiles, m_options.tags, listingPath}, found, update, &kept, &made))
     m_workspace.files().Add(CString(file.c_str()));
+  // Only a help for the next start: a profile folder that cannot be written loses nothing.
+  if (!listingPath.empty()) made.Write(listingPath, m_options.workspace);
   RebuildCatalog();
   while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) update();
   reading.get();

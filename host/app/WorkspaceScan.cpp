@@ -15,37 +15,66 @@ bool IsSkippedName(const std::string& name) {
 
 class Scan {
  public:
-  Scan(const std::string& folder, const std::vector<std::string>& skip, std::atomic<size_t>& found)
-      : m_folder(folder), m_found(found) {
+  Scan(const std::string& folder, const std::vector<std::string>& skip, std::atomic<size_t>& found,
+       const WorkspaceListing* kept)
+      : m_folder(folder), m_found(found), m_kept(kept) {
     // The skipped files as names relative to the folder: no full path is made per file.
     const std::string prefix = folder + "\\";
     for (const std::string& path : skip) {
       if (path.compare(0, prefix.size(), prefix) == 0) m_skip.push_back(path.substr(prefix.size()));
     }
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    m_started = ToNumber(now);
   }
 
-  // Lists one folder: its files go to files, its subfolders to folders.
-  void List(const std::string& relativeFolder, std::vector<std::string>& files, std::vector<std::string>& folders,
-            const std::function<void()>& tick) {
-    std::string pattern = m_folder + "\\" + (relativeFolder.empty() ? "*" : relativeFolder + "\\*");
+  // Lists one folder: its names to listed, its files to files, its subfolders to folders.
+  void List(const std::string& relativeFolder, WorkspaceListing::Folder& listed, std::vector<std::string>& files,
+            std::vector<std::string>& folders, const std::function<void()>& tick) {
+    listed = Names(relativeFolder);
+    const std::string prefix = relativeFolder.empty() ? std::string() : relativeFolder + "\\";
+    for (const std::string& name : listed.files) {
+      std::string relative = prefix + name;
+      if (Skipped(relative)) continue;
+      files.push_back(std::move(relative));
+      ++m_found;
+      if (tick) tick();
+    }
+    for (const std::string& name : listed.folders) folders.push_back(prefix + name);
+  }
+
+ private:
+  static uint64_t ToNumber(const FILETIME& time) {
+    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  }
+
+  // The folder's names: the kept ones while its last-write time is the one
+  // kept with them, else as the system lists them now.
+  WorkspaceListing::Folder Names(const std::string& relativeFolder) {
+    const std::string path = relativeFolder.empty() ? m_folder : m_folder + "\\" + relativeFolder;
+    WorkspaceListing::Folder listed;
+    // The time is read before the names: a change made meanwhile moves it past the one kept.
+    WIN32_FILE_ATTRIBUTE_DATA attributes;
+    if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes))
+      listed.written = ToNumber(attributes.ftLastWriteTime);
+    if (m_kept && listed.written) {
+      const WorkspaceListing::Folder* kept = m_kept->Find(relativeFolder);
+      if (kept && kept->written == listed.written) return *kept;
+    }
     WIN32_FIND_DATAA entry;
     // Names as they are (no short 8.3 names), fetched in large batches.
-    HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+    HANDLE search = FindFirstFileExA((path + "\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
                                      FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return;
+    if (search == INVALID_HANDLE_VALUE) return WorkspaceListing::Folder();
     do {
       std::string name = entry.cFileName;
       if (IsSkippedName(name)) continue;
-      std::string relative = relativeFolder.empty() ? name : relativeFolder + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        folders.push_back(std::move(relative));
-      } else if (!Skipped(relative)) {
-        files.push_back(std::move(relative));
-        ++m_found;
-        if (tick) tick();
-      }
+      (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? listed.folders : listed.files).push_back(std::move(name));
     } while (FindNextFileA(search, &entry));
     FindClose(search);
+    // Written too near the listing: a change in the same clock tick would keep the time.
+    if (listed.written + WorkspaceListing::kUnsureWithin > m_started) listed.written = 0;
+    return listed;
   }
 
  private:
@@ -58,7 +87,9 @@ class Scan {
 
   const std::string& m_folder;
   std::atomic<size_t>& m_found;
+  const WorkspaceListing* m_kept;
   std::vector<std::string> m_skip;
+  uint64_t m_started = 0;   // FILETIME the scan began
 };
 
 // The folders still to list, shared by the scanning threads. Each folder's
@@ -68,8 +99,15 @@ class FolderQueue {
  public:
   struct Folder {
     std::string relative;
+    WorkspaceListing::Folder listed;   // its names, as the listing keeps them
     std::vector<std::string> files;
     std::vector<std::unique_ptr<Folder>> subfolders;
+
+    // Its names and those of the folders below it, for the next scan.
+    void Keep(WorkspaceListing& listing) {
+      listing.Add(relative, std::move(listed));
+      for (std::unique_ptr<Folder>& below : subfolders) below->Keep(listing);
+    }
 
     // Its own files, then each subfolder's in turn.
     void Flatten(std::vector<std::string>& into) {
@@ -129,8 +167,9 @@ class FolderQueue {
 }  // namespace
 
 std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
-                                       std::atomic<size_t>& found, const std::function<void()>& tick) {
-  Scan scan(folder, skip, found);
+                                       std::atomic<size_t>& found, const std::function<void()>& tick,
+                                       const WorkspaceListing* kept, WorkspaceListing* made) {
+  Scan scan(folder, skip, found, kept);
   std::vector<std::string> files;
   FolderQueue queue;
   queue.Add(&queue.root());
@@ -140,7 +179,7 @@ std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vec
     try {
       while (FolderQueue::Folder* next = queue.Take()) {
         std::vector<std::string> subfolders;
-        scan.List(next->relative, next->files, subfolders, piece == 0 ? tick : nullptr);
+        scan.List(next->relative, next->listed, next->files, subfolders, piece == 0 ? tick : nullptr);
         queue.Done(next, subfolders);
       }
     } catch (...) {
@@ -148,6 +187,7 @@ std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vec
       throw;
     }
   });
+  if (made) queue.root().Keep(*made);
   queue.root().Flatten(files);
   return files;
 }

@@ -6,12 +6,17 @@
 // "build-*"), are left out, and so are the files named in skip (full paths:
 // the host's own tags and extra-files files). Two threads list the folders,
 // each taking the next folder waiting; the order is the same as one thread's.
+// A folder whose last-write time is the one a kept listing has for it is
+// taken from that listing instead of being listed (WorkspaceListing.h).
 #include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
+#include "host/app/WorkspaceListing.h"
 
 // found counts the files as they are found (by both threads); tick is called,
-// on the calling thread only, after each file it finds.
+// on the calling thread only, after each file it finds. kept: the listing of
+// an earlier scan, or null; made, when given, receives this scan's.
 std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
-                                       std::atomic<size_t>& found, const std::function<void()>& tick);
+                                       std::atomic<size_t>& found, const std::function<void()>& tick,
+                                       const WorkspaceListing* kept = nullptr, WorkspaceListing* made = nullptr);
