@@ -77,7 +77,6 @@ class Scan {
     return listed;
   }
 
- private:
   bool Skipped(const std::string& relative) const {
     for (const std::string& skip : m_skip) {
       if (relative == skip) return true;
