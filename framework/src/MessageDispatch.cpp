@@ -38,7 +38,7 @@ bool IsCommandCode(UINT code, HWND control) { return code == 0 || (code == 1 && 
 // The kinds of entry found by the message alone; WM_COMMAND and WM_NOTIFY
 // entries carry a code and an ID, reflected ones a reflection message. A code
 // this framework does not know is never matched.
-bool IsMessageKind(UINT sig) { return sig == AfxSig_lwl || (sig >= AfxSig_vMessage && sig <= AfxSig_vMinMaxInfo); }
+bool IsMessageKind(UINT sig) { return sig == AfxSig_lwl || (sig >= AfxSig_vMessage && sig <= AfxSig_vTimer); }
 
 // A point packed into lParam: two signed 16-bit coordinates (negative left of
 // or above the origin, as on a second monitor or during a capture).
@@ -83,6 +83,9 @@ bool CallMessageHandler(CWnd& wnd, const AFX_MSGMAP_ENTRY* entry, WPARAM wParam,
     case AfxSig_vMinMaxInfo:
       if (lParam == 0) return false;
       (wnd.*HandlerOf<void (CWnd::*)(MINMAXINFO*)>(entry))(reinterpret_cast<MINMAXINFO*>(lParam));
+      return true;
+    case AfxSig_vTimer:
+      (wnd.*HandlerOf<void (CWnd::*)(UINT_PTR)>(entry))(static_cast<UINT_PTR>(wParam));
       return true;
     default:
       return false;

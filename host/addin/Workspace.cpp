@@ -2,7 +2,7 @@
 
 WorkspaceFileCollection* Workspace::GetWorkspaceFiles() {
   m_calls.Called("workspace", 1, "GetWorkspaceFiles", "");
-  return &m_files;
+  return &files();
 }
 
 const CString& Workspace::GetExtraFilesPath() {
@@ -15,10 +15,19 @@ void Workspace::LoadProjectFile(CStringArg path) {
   m_calls.Called("workspace", 11, "LoadProjectFile", QuotedText(adopted));
   m_lastProjectFile = ProjectFileContent();
   if (!ReadProjectFile(adopted, m_lastProjectFile)) return;
-  for (const CString& name : m_lastProjectFile.names) m_files.Add(name);
+  // After the listed files, as when the listing came first.
+  for (const CString& name : m_lastProjectFile.names) files().Add(name);
 }
 
 void Workspace::SetExtraFilesPath(const CString& path) {
   m_extraFilesPath = path;
   m_calls.SetProjectFilePath(path + ".vcproj");
+}
+
+void Workspace::Settle() {
+  if (!m_pending) return;
+  // Cleared first: settling adds files, through files().
+  std::function<void()> settle = std::move(m_pending);
+  m_pending = nullptr;
+  settle();
 }

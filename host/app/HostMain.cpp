@@ -80,9 +80,12 @@ int main(int argc, char** argv) {
     std::printf("\nprofile %s\n", options.profile.c_str());
     std::fflush(stdout);
     if (!session.Start(error)) return Fail(error);
+    window.WatchWorkspace();
     // After a load long enough to show its progress, how long the person waited.
     if (session.loadWasLong()) {
-      std::fprintf(stderr, "ready: tags and workspace loaded %.1f s after the program started\n", SecondsSinceStart());
+      std::fprintf(stderr, "ready: %s %.1f s after the program started\n",
+                   session.WorkspaceListed() ? "tags and workspace loaded" : "tags loaded, workspace still being listed,",
+                   SecondsSinceStart());
     }
     if (!script.empty()) {
       ScriptRunner runner(window, session);

@@ -4,10 +4,14 @@
 // file, the file catalog the file picker shows, and the loaded module with
 // its operation table. Start and Stop load and unload the module exactly as
 // the add-in does; Restart does both (the module then reads its settings
-// again from the profile store). Load reads the tags while it scans the
-// workspace; both show their progress on the console when they take a
-// while, and to whoever asks for it (the main window's status line).
+// again from the profile store). Load reads the tags and lists the
+// workspace, and ends with the tags: the listing goes on meanwhile, and its
+// files join the workspace at their first use (Workspace::SetPendingFiles).
+// Both show their progress on the console when they take a while, and to
+// whoever asks for it (the main window's status line).
+#include <atomic>
 #include <functional>
+#include <future>
 #include <string>
 #include <vector>
 #include "host/app/HostOptions.h"
@@ -25,9 +29,13 @@ class HostSession {
   explicit HostSession(const HostOptions& options);
   ~HostSession();
 
-  // Reads the tags on a second thread while this one scans the workspace
-  // and builds the catalog.
+  // Reads the tags, and lists the workspace on threads of its own; returns
+  // with the tags.
   void Load(const Progress& show = Progress());
+  // The workspace's listing has ended (its files may not have joined yet).
+  bool WorkspaceListed() const;
+  // Waits for the listing, showing its progress, and adds its files.
+  void AwaitWorkspace(const Progress& show = Progress());
 
   // Loads ZorvoReg.mod and calls ZorvoRegCreate; the IDE's main window must
   // exist (SetMainWindow) so that the module finds its frame. False with a
@@ -37,9 +45,13 @@ class HostSession {
 
   ModuleTable* table() const { return m_loader.table(); }
   ReferenceIde& ide() { return m_ide; }
+  // The workspace as the module has it; its files wait for the listing when first used.
   Workspace& workspace() { return m_workspace; }
   TagSet& tags() { return m_tags; }
-  FileCatalog& catalog() { return m_catalog; }
+  FileCatalog& catalog() {
+    m_workspace.Settle();
+    return m_catalog;
+  }
   const HostOptions& options() const { return m_options; }
 
   // Reads the tags file again (the F5 request); false when it cannot be read.
@@ -56,6 +68,13 @@ class HostSession {
 
  private:
   bool LoadTags(const Progress& show);
+  // The listing asks the system for no folder before listFrom is ready.
+  void StartListing(std::shared_future<void> listFrom);
+  // On the listing's thread: the workspace's files, and the listing kept for the next start.
+  std::vector<std::string> ListWorkspace(const std::shared_future<void>& listFrom);
+  void WaitForListing(const Progress& show);
+  // The listed files into the workspace, and the catalog made of them.
+  void TakeListedFiles();
 
   HostOptions m_options;
   ReferenceIde m_ide;
@@ -64,4 +83,6 @@ class HostSession {
   FileCatalog m_catalog;
   ModuleLoader m_loader;
   bool m_loadWasLong = false;
+  std::atomic<size_t> m_found{0};                  // files listed so far
+  std::future<std::vector<std::string>> m_scan;   // the listing; taken once its files joined
 };

@@ -22,6 +22,8 @@ HMENU BuildMenu() {
 
 constexpr int kStatusHeight = 20;
 constexpr int kStatusId = 2;
+constexpr UINT_PTR kWorkspaceTimer = 1;
+constexpr UINT kWorkspaceLookMs = 100;
 
 HACCEL BuildAccelerators() {
   ACCEL keys[] = {
@@ -46,6 +48,7 @@ BEGIN_MESSAGE_MAP(MainWindow, CWnd)
   ON_WM_SIZE()
   ON_WM_CLOSE()
   ON_WM_DESTROY()
+  ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 MainWindow::MainWindow(HostSession& session)
@@ -130,6 +133,7 @@ FilePickerDialog* MainWindow::OpenFilePicker() {
     return open;
   }
   if (!m_session.table()) return nullptr;
+  m_session.AwaitWorkspace([this](const std::string& text) { ShowLoadProgress(text); });
   m_session.RebuildCatalog();
   m_filePicker = std::make_unique<FilePickerDialog>(m_session.table());
   m_filePicker->SetFiles(&m_session.catalog());
@@ -166,6 +170,8 @@ ExtraFilesWindow* MainWindow::OpenExtraFiles() {
     return open;
   }
   if (!m_session.table()) return nullptr;
+  // Its entries say whether each is in the workspace.
+  m_session.AwaitWorkspace([this](const std::string& text) { ShowLoadProgress(text); });
   m_extraFiles.SetTable(m_session.table());
   m_extraFilesWindow = std::make_unique<ExtraFilesWindow>(m_extraFiles);
   m_extraFilesWindow->onWorkspaceChanged = [this]() { RebuildCatalog(); };
@@ -188,6 +194,18 @@ void MainWindow::ReloadTags() {
   bool read = m_session.ReloadTags([this](const std::string& text) { ShowLoadProgress(text); });
   if (TagBrowserDialog* still = tagBrowser()) still->SetTags(m_session.tags().tags());
   if (!read) SetStatus("F5: the tags file " + m_session.tags().path() + " " + m_session.tags().failure() + "; no tags.");
+}
+
+void MainWindow::WatchWorkspace() {
+  if (!m_session.WorkspaceListed()) SetTimer(kWorkspaceTimer, kWorkspaceLookMs);
+  else m_session.AwaitWorkspace();
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (id != kWorkspaceTimer || !m_session.WorkspaceListed()) return;
+  KillTimer(kWorkspaceTimer);
+  // Nothing holds the catalog yet: whoever needed the files waited for them.
+  m_session.AwaitWorkspace();
 }
 
 void MainWindow::ShowLoadProgress(const std::string& text) {

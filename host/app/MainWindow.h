@@ -37,6 +37,9 @@ class MainWindow : public CWnd {
   void ShowLoadProgress(const std::string& text);
   // The file picker's catalog again from the workspace's files.
   void RebuildCatalog();
+  // After the session's load: the workspace's files join it as soon as
+  // their listing ends, even while no one uses them.
+  void WatchWorkspace();
 
   // The open windows, or null.
   FilePickerDialog* filePicker() const;
@@ -64,6 +67,7 @@ class MainWindow : public CWnd {
   void OnSize(UINT type, int cx, int cy);
   void OnClose() { DestroyWindow(); }
   void OnDestroy();
+  void OnTimer(UINT_PTR id);
   void OnTagChosen(TagEntry* tag);
   void OnFileChosen(FileEntry* file);
   void CloseWindows();

@@ -16,8 +16,8 @@ bool IsSkippedName(const std::string& name) {
 class Scan {
  public:
   Scan(const std::string& folder, const std::vector<std::string>& skip, std::atomic<size_t>& found,
-       const WorkspaceListing* kept)
-      : m_folder(folder), m_found(found), m_kept(kept) {
+       const WorkspaceListing* kept, const std::function<void()>& beforeListing)
+      : m_folder(folder), m_found(found), m_kept(kept), m_beforeListing(beforeListing) {
     // The skipped files as names relative to the folder: no full path is made per file.
     const std::string prefix = folder + "\\";
     for (const std::string& path : skip) {
@@ -61,6 +61,7 @@ class Scan {
       const WorkspaceListing::Folder* kept = m_kept->Find(relativeFolder);
       if (kept && kept->written == listed.written) return *kept;
     }
+    if (m_beforeListing) m_beforeListing();
     WIN32_FIND_DATAA entry;
     // Names as they are (no short 8.3 names), fetched in large batches.
     HANDLE search = FindFirstFileExA((path + "\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
@@ -87,6 +88,7 @@ class Scan {
   const std::string& m_folder;
   std::atomic<size_t>& m_found;
   const WorkspaceListing* m_kept;
+  const std::function<void()>& m_beforeListing;
   std::vector<std::string> m_skip;
   uint64_t m_started = 0;   // FILETIME the scan began
 };
@@ -167,8 +169,9 @@ class FolderQueue {
 
 std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
                                        std::atomic<size_t>& found, const std::function<void()>& tick,
-                                       const WorkspaceListing* kept, WorkspaceListing* made) {
-  Scan scan(folder, skip, found, kept);
+                                       const WorkspaceListing* kept, WorkspaceListing* made,
+                                       const std::function<void()>& beforeListing) {
+  Scan scan(folder, skip, found, kept, beforeListing);
   std::vector<std::string> files;
   FolderQueue queue;
   queue.Add(&queue.root());

@@ -17,6 +17,10 @@
 // found counts the files as they are found (by both threads); tick is called,
 // on the calling thread only, after each file it finds. kept: the listing of
 // an earlier scan, or null; made, when given, receives this scan's.
+// beforeListing, when given, is called (by either thread) before each folder
+// that the system is asked to list, and may wait: the folders taken from kept
+// are not held up.
 std::vector<std::string> ScanWorkspace(const std::string& folder, const std::vector<std::string>& skip,
                                        std::atomic<size_t>& found, const std::function<void()>& tick,
-                                       const WorkspaceListing* kept = nullptr, WorkspaceListing* made = nullptr);
+                                       const WorkspaceListing* kept = nullptr, WorkspaceListing* made = nullptr,
+                                       const std::function<void()>& beforeListing = nullptr);

@@ -109,6 +109,7 @@ bool TagSet::ReadFile() {
     m_failure = "cannot be read to its end";
     return false;
   }
+  if (m_linesRead) m_linesRead();
   Absorb(parts, FolderOf(m_path));
   if (m_progress) m_progress(Kilobytes(size), Kilobytes(size));
   return true;

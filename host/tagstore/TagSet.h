@@ -67,6 +67,10 @@ class TagSet {
   // Called now and then while a file is read: kilobytes read of the file's
   // kilobytes (a long load can show its progress), from the thread that called Load.
   void SetProgress(std::function<void(size_t done, size_t total)> progress) { m_progress = std::move(progress); }
+  // Called once in each Load that reads its file, from the thread that
+  // called Load, when every line is read: what is left is the making of the
+  // tags, which keeps fewer threads busy.
+  void SetLinesRead(std::function<void()> linesRead) { m_linesRead = std::move(linesRead); }
 
   // Adds the tags of lines already read; folder is where relative file names
   // start (with a trailing backslash, or empty). The tags of earlier calls
@@ -110,4 +114,5 @@ class TagSet {
   bool m_loaded = false;
   std::string m_failure;
   std::function<void(size_t, size_t)> m_progress;
+  std::function<void()> m_linesRead;
 };

@@ -191,4 +191,23 @@ TEST(TagSetLoad, TheProgressOfALargeLoadOnlyGrowsAndStaysWithinItsTotal) {
   EXPECT_EQ(before, kilobytes);
 }
 
+// The call that lets the workspace's listing begin: once per load, when every
+// line is read and before any tag is made; never for a file not read.
+TEST(TagSetLoad, LinesReadIsSaidOnceBeforeTheTagsAreMade) {
+  const std::vector<std::string> lines = ManyLines(40000);
+  std::string folder = FreshFolder("zr-tagset-lines-read");
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  ASSERT_TRUE(WriteFileBytes(folder + "tags", text));
+  TagSet tags;
+  std::vector<size_t> madeWhenSaid;
+  tags.SetLinesRead([&] { madeWhenSaid.push_back(tags.tags().size()); });
+  ASSERT_TRUE(tags.Load((folder + "tags").c_str()));
+  EXPECT_EQ(madeWhenSaid, std::vector<size_t>{0});
+  ASSERT_TRUE(tags.Reload());
+  EXPECT_EQ(madeWhenSaid, (std::vector<size_t>{0, 0}));
+  EXPECT_FALSE(tags.Load((folder + "missing").c_str()));
+  EXPECT_EQ(madeWhenSaid.size(), 2u);
+}
+
 }  // namespace

@@ -129,6 +129,26 @@ TEST(WorkspaceListing, AFileNotWholeOrOfAnotherWorkspaceIsNotRead) {
   EXPECT_FALSE(missing.Read(path, folder));
 }
 
+// What may wait before a folder is listed (the host holds the listing back
+// while its tags are parsed) holds up only the folders the system must list.
+TEST(WorkspaceListing, OnlyTheFoldersListedAnewWaitForTheirTurn) {
+  const std::string folder = OldTree("zr-listing-turns");
+  std::atomic<int> turns(0);
+  auto scan = [&](const WorkspaceListing* kept, WorkspaceListing* made) {
+    std::atomic<size_t> found(0);
+    turns = 0;
+    return ScanWorkspace(folder, {folder + "\\tags"}, found, nullptr, kept, made, [&turns] { ++turns; });
+  };
+  WorkspaceListing kept;
+  const std::vector<std::string> fresh = scan(nullptr, &kept);
+  EXPECT_EQ(turns, 4);   // the root, a, a\deep and b
+  EXPECT_EQ(scan(&kept, nullptr), fresh);
+  EXPECT_EQ(turns, 0);
+  ASSERT_TRUE(SetFolderTime(folder + "\\b", kLongAgo + 10000000));
+  EXPECT_EQ(scan(&kept, nullptr), fresh);
+  EXPECT_EQ(turns, 1);
+}
+
 TEST(WorkspaceListing, IsKeptBesideTheProfile) {
   EXPECT_EQ(WorkspaceListing::PathFor("C:\\p\\host.ini"), "C:\\p\\host.listing");
   EXPECT_EQ(WorkspaceListing::PathFor("C:\\p.d\\host"), "C:\\p.d\\host.listing");

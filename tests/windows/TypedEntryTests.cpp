@@ -73,6 +73,7 @@ class TypedWnd : public CWnd {
     Handled("typed", WM_GETMINMAXINFO, "OnGetMinMaxInfo", Hex(info));
     info->ptMinTrackSize = {123, 45};
   }
+  void OnTimer(UINT_PTR id) { Handled("typed", WM_TIMER, "OnTimer", HexText(id)); }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(TypedWnd, CWnd)
@@ -86,6 +87,7 @@ BEGIN_MESSAGE_MAP(TypedWnd, CWnd)
   ON_WM_VSCROLL()
   ON_WM_KEYDOWN()
   ON_WM_GETMINMAXINFO()
+  ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 // A command entry in a derived class, over a base that takes every other WM_COMMAND.
@@ -161,6 +163,11 @@ const Expected kPageDown[] = {
 const Expected kMinMax[] = {
     {"typed", WM_GETMINMAXINFO, "OnGetMinMaxInfo", "$info", Delivery::Handled},
     {"typed", WM_GETMINMAXINFO, "DefWindowProc", "wParam 0x0, lParam 0x0", Delivery::Handled},
+};
+
+// A window's own timer, posted by the system: its id, all of wParam.
+const Expected kTimer[] = {
+    {"typed", WM_TIMER, "OnTimer", "0x7", Delivery::Handled},
 };
 
 const Expected kF1ToTheDefault[] = {
@@ -263,6 +270,17 @@ TEST_F(TypedEntries, MinMaxInfoIsFilledAndAMessageWithoutItGoesToTheDefault) {
   EXPECT_EQ(45, info.ptMinTrackSize.y);
   wnd.SendMessage(WM_GETMINMAXINFO, 0, 0);
   EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kMinMax, {{"$info", Hex(&info)}}));
+}
+
+TEST_F(TypedEntries, TimerGivesItsIdWhenItFires) {
+  ASSERT_NE(0u, wnd.SetTimer(7, 1));
+  MSG msg;
+  while (::GetMessageA(&msg, wnd.GetSafeHwnd(), WM_TIMER, WM_TIMER) > 0) {
+    ::DispatchMessageA(&msg);
+    break;
+  }
+  EXPECT_TRUE(wnd.KillTimer(7));
+  EXPECT_TRUE(SequenceIs(TheRecord().Entries(), kTimer));
 }
 
 TEST_F(TypedEntries, DefaultRunsTheHandledMessageAsItCame) {

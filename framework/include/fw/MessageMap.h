@@ -23,6 +23,7 @@ enum AfxSig {
   AfxSig_vScroll = 9,      // void (UINT code, UINT position, HWND scrollBar)   WM_VSCROLL
   AfxSig_vKey = 10,        // void (UINT key, UINT repeat, UINT flags)          WM_KEYDOWN
   AfxSig_vMinMaxInfo = 11, // void (MINMAXINFO* info)             WM_GETMINMAXINFO
+  AfxSig_vTimer = 12,      // void (UINT_PTR id)                  WM_TIMER
 };
 
 // Message codes that mark reflected entries in a child's map.
@@ -123,3 +124,4 @@ struct AFX_MSGMAP {
 // void OnGetMinMaxInfo(MINMAXINFO* info); a message without its structure gets the default processing
 #define ON_WM_GETMINMAXINFO() \
   AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMinMaxInfo, void (CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vTimer, void (CWnd::*)(UINT_PTR), OnTimer)

@@ -55,6 +55,9 @@ class FW_API CWnd {
   HWND SetFocus() { return ::SetFocus(m_hWnd); }
   DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
   bool EnableWindow(bool enable = true) { return ::EnableWindow(m_hWnd, enable) != FALSE; }
+  // A timer of this window: WM_TIMER with the id every ms milliseconds. 0 when none was made.
+  UINT_PTR SetTimer(UINT_PTR id, UINT ms) { return ::SetTimer(m_hWnd, id, ms, nullptr); }
+  bool KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != FALSE; }
 
   // Sees each message that the framework's loop takes for this window (or a
   // window below it) before it is dispatched; true ends the message there.
